@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what a bare Debian 12 machine lacks to build, run and test Ponorka.
+# Idempotent: quiet and quick when everything is already there.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  liballegro4-dev libfreetype-dev
+  libgtest-dev libbenchmark-dev
+  fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf
+  xvfb xdotool x11-utils imagemagick valgrind
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

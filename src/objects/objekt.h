@@ -1,0 +1,81 @@
+#ifndef PONORKA_OBJEKT_H
+#define PONORKA_OBJEKT_H
+
+#include <allegro.h>
+
+// Pi with the eight decimals the whole game uses; the arithmetic depends on it.
+#define PONORKA_PI 3.14159265
+
+// Base of every moving thing in the sea. Objects live in the world manager's
+// intrusive lists through Dalsia/Predosla; the object owns only Obrazok.
+class Objekt {
+protected:
+    double Px;
+    double Py;
+    double Sx;
+    double Sy;
+    int Health;
+    int Max_health;
+    Objekt *Dalsia;
+    Objekt *Predosla;
+    double Max_speed;
+    double Speed;
+    double Zrychlenie;
+    double Otacanie;
+    double Uhol;
+    BITMAP *Obrazok;
+    int Prebijanie;
+    int Reload;
+    int Vybuch;
+    BITMAP *Bitmap;
+
+public:
+    Objekt();
+    // Not virtual: the kinds own nothing beyond Obrazok, which this releases.
+    ~Objekt();
+
+    virtual void Nakresli();
+    void Pohni();
+
+    double GetPx() const { return Px; }
+    void SetPx(double v) { Px = v; }
+    double GetPy() const { return Py; }
+    void SetPy(double v) { Py = v; }
+    double GetSx() const { return Sx; }
+    void SetSx(double v) { Sx = v; }
+    double GetSy() const { return Sy; }
+    void SetSy(double v) { Sy = v; }
+    int GetHealth() const { return Health; }
+    void SetHealth(int v) { Health = v; }
+    int GetMax_health() const { return Max_health; }
+    void SetMax_health(int v) { Max_health = v; }
+    Objekt *GetDalsia() const { return Dalsia; }
+    void SetDalsia(Objekt *v) { Dalsia = v; }
+    Objekt *GetPredosla() const { return Predosla; }
+    void SetPredosla(Objekt *v) { Predosla = v; }
+    double GetMax_speed() const { return Max_speed; }
+    void SetMax_speed(double v) { Max_speed = v; }
+    double GetSpeed() const { return Speed; }
+    void SetSpeed(double v) { Speed = v; }
+    double GetZrychlenie() const { return Zrychlenie; }
+    void SetZrychlenie(double v) { Zrychlenie = v; }
+    double GetOtacanie() const { return Otacanie; }
+    void SetOtacanie(double v) { Otacanie = v; }
+    double GetUhol() const { return Uhol; }
+    void SetUhol(double v) { Uhol = v; }
+    BITMAP *GetObrazok() const { return Obrazok; }
+    void SetObrazok(BITMAP *v) { Obrazok = v; }
+    int GetPrebijanie() const { return Prebijanie; }
+    void SetPrebijanie(int v) { Prebijanie = v; }
+    int GetReload() const { return Reload; }
+    void SetReload(int v) { Reload = v; }
+    int GetVybuch() const { return Vybuch; }
+    void SetVybuch(int v) { Vybuch = v; }
+    void SetBitmap(BITMAP *v) { Bitmap = v; }
+};
+
+// Allegro angle for rotate_sprite: K is 320 for an image facing right and 448
+// for one facing left; the heading is scaled by 0.71111111 and truncated.
+fixed uhol_sprajtu(double uhol, int k);
+
+#endif
