@@ -30,6 +30,7 @@ struct Hra {
     BITMAP *pozadie;        // generated sea background, 1024 x 768
     BITMAP *stavovy_riadok; // status-bar bitmap, SCREEN_W x SCREEN_H / 10
     ALFONT_FONT *pismo;     // status-bar font
+    ALFONT_FONT *pismo_briefing; // briefing font
     int kroky;              // step counter, never reset between missions
 };
 
