@@ -1,0 +1,141 @@
+// Measuring and anti-aliased output: opaque over a filled rectangle, or
+// blended pixel by pixel into what the bitmap already holds.
+
+#include "text/alfont.h"
+
+#include <cstdarg>
+
+// Room for one formatted line; longer output is cut.
+static const int printf_buffer_size = 512;
+
+// Caches the glyph of one character; null when the face has none to offer.
+static ALFONT_CACHED_GLYPH *glyph_for(ALFONT_FONT *f, int character)
+{
+    int index = _alfont_glyph_index(f, character);
+    if (index < 0 || f->cached_glyphs == NULL)
+        return NULL;
+    _alfont_cache_glyph(f, index);
+    return &f->cached_glyphs[index];
+}
+
+int alfont_text_length(ALFONT_FONT *f, const char *str)
+{
+    if (f == NULL || str == NULL)
+        return 0;
+    int total = 0;
+    const char *p = str;
+    int character;
+    while ((character = ugetxc(&p)) != 0) {
+        ALFONT_CACHED_GLYPH *g = glyph_for(f, character);
+        if (g != NULL && g->advance_x)
+            total += g->advance_x + f->ch_spacing;
+    }
+    return total;
+}
+
+// 256 colours blending from the background to the text colour, by coverage.
+static void build_colour_table(int table[256], int color, int backg)
+{
+    int f_r = getr(color), f_g = getg(color), f_b = getb(color);
+    int b_r = getr(backg), b_g = getg(backg), b_b = getb(backg);
+    int inc_r = f_r == b_r ? 0 : (f_r - b_r) + 1;
+    int inc_g = f_g == b_g ? 0 : (f_g - b_g) + 1;
+    int inc_b = f_b == b_b ? 0 : (f_b - b_b) + 1;
+    int acc_r = b_r * 256, acc_g = b_g * 256, acc_b = b_b * 256;
+    for (int i = 0; i < 256; i++) {
+        table[i] = makecol(acc_r >> 8, acc_g >> 8, acc_b >> 8);
+        acc_r += inc_r;
+        acc_g += inc_g;
+        acc_b += inc_b;
+    }
+}
+
+void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int y, int color,
+                          int backg)
+{
+    if (bmp == NULL || f == NULL || s == NULL)
+        return;
+
+    int clip_left, clip_top, clip_right, clip_bottom;
+    get_clip_rect(bmp, &clip_left, &clip_top, &clip_right, &clip_bottom);
+    if (y + f->face_h < clip_top || y > clip_bottom || x > clip_right)
+        return;
+
+    int table[256];
+    if (backg >= 0) {
+        rectfill(bmp, x, y, x + alfont_text_length(f, s) - 1, y + f->face_h - 1, backg);
+        build_colour_table(table, color, backg);
+    }
+
+    acquire_bitmap(bmp);
+
+    const char *p = s;
+    int character;
+    while ((character = ugetxc(&p)) != 0 && x <= clip_right) {
+        ALFONT_CACHED_GLYPH *g = glyph_for(f, character);
+        if (g == NULL)
+            continue;
+        if (g->aa_available && g->aa_bmp != NULL) {
+            int left = x + g->aa_left;
+            int top = y + f->face_ascender - g->aa_top;
+            const unsigned char *coverage = g->aa_bmp;
+            for (int row = 0; row < g->aa_height; row++) {
+                for (int col = 0; col < g->aa_width; col++) {
+                    int a = *coverage++;
+                    if (a == 0)
+                        continue;
+                    if (backg >= 0) {
+                        putpixel(bmp, left + col, top + row, table[a]);
+                    } else {
+                        if (a == 255) {
+                            solid_mode();
+                        } else {
+                            drawing_mode(DRAW_MODE_TRANS, NULL, 0, 0);
+                            set_trans_blender(0, 0, 0, a);
+                        }
+                        putpixel(bmp, left + col, top + row, color);
+                    }
+                }
+            }
+        }
+        if (g->advance_x)
+            x += g->advance_x + f->ch_spacing;
+        if (g->advance_y)
+            y += g->advance_y + f->ch_spacing;
+    }
+
+    release_bitmap(bmp);
+    if (backg < 0)
+        solid_mode();
+}
+
+void alfont_textout_centre_aa(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int y, int color)
+{
+    alfont_textout_aa_ex(bmp, f, s, x - alfont_text_length(f, s) / 2, y, color, alfont_textmode);
+}
+
+void alfont_textprintf_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, const char *format,
+                          ...)
+{
+    if (format == NULL)
+        return;
+    char buf[printf_buffer_size];
+    va_list ap;
+    va_start(ap, format);
+    uvszprintf(buf, sizeof(buf), format, ap);
+    va_end(ap);
+    alfont_textout_aa_ex(bmp, f, buf, x, y, color, alfont_textmode);
+}
+
+void alfont_textprintf_centre_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color,
+                                 const char *format, ...)
+{
+    if (format == NULL)
+        return;
+    char buf[printf_buffer_size];
+    va_list ap;
+    va_start(ap, format);
+    uvszprintf(buf, sizeof(buf), format, ap);
+    va_end(ap);
+    alfont_textout_centre_aa(bmp, f, buf, x, y, color);
+}
