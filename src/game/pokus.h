@@ -40,6 +40,9 @@ void frame_step(Spravca &svet, Hra &hra);
 // Runs frame steps until the enemy list is empty.
 void run_mission(Spravca &svet, Hra &hra);
 
+// A gauge in percent, computed in floating point and truncated.
+int ukazovatel(int hodnota, int plna);
+
 // Summary printed after the last mission, exactly as the game prints it.
 void print_summary(int kroky, int ido_ms, int health);
 

@@ -1,0 +1,45 @@
+#include "game/combat.h"
+#include "game/fire_control.h"
+#include "game/pokus.h"
+#include "game/status_bar.h"
+#include "world/spravca.h"
+
+int ukazovatel(int hodnota, int plna)
+{
+    return (int)((double)hodnota / plna * 100);
+}
+
+static int naboj(const Ponorka &hrac, int slot)
+{
+    return ukazovatel(hrac.GetNabijanie(slot), hrac.GetPrebi(slot));
+}
+
+void frame_step(Spravca &svet, Hra &hra)
+{
+    fire_control(svet);
+    resolve_combat(svet);
+    if (kedy_vykresli == 3)
+        blit(hra.pozadie, svet.GetSvet(), 0, 0, 0, 0, 1024, 768);
+    svet.Krok();
+    if (kedy_vykresli == 3) {
+        // The screen gets the bar drawn on the previous drawing step.
+        blit(hra.stavovy_riadok, screen, 0, 0, 0, SCREEN_H * 9 / 10, SCREEN_W,
+             (int)((long double)SCREEN_H / 10.0));
+
+        Ponorka &hrac = svet.GetHrac();
+        int zdravie = ukazovatel(hrac.GetHealth(), hrac.GetMax_health());
+        drawStatusBar(hra.stavovy_riadok, hra.pismo, zdravie, naboj(hrac, 4), naboj(hrac, 0), naboj(hrac, 1),
+                      naboj(hrac, 2), naboj(hrac, 3), hrac.GetTorpedo(), hrac.GetNavnada(), hra.kroky / 100,
+                      hrac.GetMoney(), true, makecol(255, 255, 0), makecol(128, 128, 128));
+        kedy_vykresli = 0;
+        pockaj(pockaj_ticks(SCREEN_W));
+    }
+    kedy_vykresli++;
+    hra.kroky++;
+}
+
+void run_mission(Spravca &svet, Hra &hra)
+{
+    while (svet.GetZacNepr1() != nullptr)
+        frame_step(svet, hra);
+}
