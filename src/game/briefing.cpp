@@ -1,0 +1,142 @@
+#include "game/briefing.h"
+
+#include <cstring>
+
+#include "game/briefing_pass.h"
+#include "game/casovac_obrazovky.h"
+#include "game/pokus.h"
+#include "text/alfont.h"
+
+void briefing_timer()
+{
+    ms++;
+}
+END_OF_FUNCTION(briefing_timer)
+
+BriefingRozmery briefing_rozmery(int w, int h)
+{
+    // Quotients in extended precision, truncated: 768 / 5.12 lands just below 150.
+    BriefingRozmery r;
+    r.riadok = (int)(h / (long double)36.923);
+    r.text_x = (int)(w / (long double)1.82);
+    r.text_y = (int)(h / (long double)5.12);
+    r.prompt_size = (int)(h / (long double)21.333333);
+    r.portret_x = (int)(w / (long double)12.8);
+    r.portret_y = (int)(h / (long double)6.4);
+    r.portret_w = (int)(w / (long double)2.31);
+    r.portret_h = (int)(h / (long double)1.47);
+    r.zalom_x = w - 2 * r.riadok;
+    r.prompt_x = w / 2;
+    r.prompt_y = h - h / 10;
+    return r;
+}
+
+BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font,
+                           int farba, const char *text)
+{
+    BriefingStav s;
+    s.buffer = buffer;
+    s.portret = portret;
+    s.font = font;
+    s.prompt_font = prompt_font;
+    s.farba = farba;
+    s.text = text;
+    s.dlzka = (int)strlen(text);
+    s.odhalene = 0;
+    s.uroven = 0;
+    s.smer = 1;
+    s.r = briefing_rozmery(width, height);
+    return s;
+}
+
+bool briefing_enter()
+{
+    return key[KEY_ENTER] || key[KEY_ENTER_PAD];
+}
+
+void briefing_pass(BriefingStav &s)
+{
+    // Ticks that pile up between passes count as one: typing never outruns the loop.
+    if (ms != 0) {
+        s.uroven += s.smer;
+        if (s.uroven > 127)
+            s.smer = -1;
+        if (s.uroven <= 0)
+            s.smer = 1;
+        ms = 0;
+        if (s.odhalene < s.dlzka)
+            s.odhalene++;
+    }
+
+    if (s.portret)
+        stretch_sprite(s.buffer, s.portret, s.r.portret_x, s.r.portret_y, s.r.portret_w, s.r.portret_h);
+
+    // No clearing: the revealed text is drawn again over itself every pass.
+    int x = s.r.text_x;
+    int y = s.r.text_y;
+    if (s.font) {
+        for (int i = 0; i < s.odhalene; i++) {
+            char c = s.text[i];
+            if (c == '\n') {
+                x = s.r.text_x;
+                y += s.r.riadok + 2;
+                continue;
+            }
+            if (x >= s.r.zalom_x) {
+                x = s.r.text_x;
+                y += s.r.riadok + 2;
+            }
+            alfont_textprintf_aa(s.buffer, s.font, x, y, s.farba, "%c", c);
+            char znak[2] = {c, '\0'};
+            x += alfont_text_length(s.font, znak);
+        }
+    }
+
+    if (s.prompt_font)
+        alfont_textout_centre_aa(s.buffer, s.prompt_font, "Press ENTER to continue", s.r.prompt_x, s.r.prompt_y,
+                                 makecol(s.uroven, s.uroven, s.uroven));
+
+    blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+}
+
+void briefing(ALFONT_FONT *font, int color, char *text)
+{
+    BriefingRozmery r = briefing_rozmery(width, height);
+    if (font)
+        alfont_set_font_size(font, r.riadok);
+
+    ALFONT_FONT *prompt_font = alfont_load_font("data/fonts/copperlate.ttf");
+    if (prompt_font)
+        alfont_set_font_size(prompt_font, r.prompt_size);
+
+    SAMPLE *hudba = load_sample("sfx/briefing/beat.wav");
+    BITMAP *buffer = create_bitmap(width, height);
+    BITMAP *portret = load_bitmap("gfx/briefing/zorvik.tga", NULL);
+
+    if (buffer) {
+        clear_to_color(buffer, makecol(0, 0, 0));
+
+        bool casovac = casovac_k_dispozicii();
+        if (casovac)
+            install_int(briefing_timer, 8);
+        // Without a sound device the sample plays silently.
+        if (hudba)
+            play_sample(hudba, 128, 128, 1000, 1);
+
+        BriefingStav s = briefing_stav(buffer, portret, font, prompt_font, color, text);
+        while (!briefing_enter())
+            briefing_pass(s);
+
+        if (casovac)
+            remove_int(briefing_timer);
+    }
+
+    alfont_destroy_font(prompt_font);
+    if (buffer)
+        destroy_bitmap(buffer);
+    if (portret)
+        destroy_bitmap(portret);
+    // Destroying the sample also stops its playback.
+    if (hudba)
+        destroy_sample(hudba);
+}

@@ -1,0 +1,47 @@
+#ifndef PONORKA_BRIEFING_PASS_H
+#define PONORKA_BRIEFING_PASS_H
+
+#include <allegro.h>
+
+struct ALFONT_FONT;
+
+// Positions of the briefing screen for a screen size.
+struct BriefingRozmery {
+    int riadok;       // message font size and line height L
+    int text_x;       // left edge of the text column
+    int text_y;       // top of the first line
+    int prompt_size;  // font size of the prompt
+    int portret_x, portret_y, portret_w, portret_h;
+    int zalom_x;      // a character whose pen x reaches this starts a new line
+    int prompt_x, prompt_y;
+};
+
+BriefingRozmery briefing_rozmery(int w, int h);
+
+// Everything one pass of the briefing reads and changes.
+struct BriefingStav {
+    BITMAP *buffer;
+    BITMAP *portret;           // may be null: drawn only when loaded
+    ALFONT_FONT *font;         // message font, owned by the caller
+    ALFONT_FONT *prompt_font;  // may be null: the prompt is then left out
+    int farba;
+    const char *text;
+    int dlzka;                 // characters in the message
+    int odhalene;              // characters revealed so far
+    int uroven;                // grey level of the prompt
+    int smer;                  // +1 brightening, -1 darkening
+    BriefingRozmery r;
+};
+
+// Fresh pass state for a message: nothing revealed, prompt black and brightening.
+BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font,
+                           int farba, const char *text);
+
+// True while the main or the keypad Enter key is down.
+bool briefing_enter();
+
+// One pass: at most one tick's worth of typing and pulsing, then the whole
+// buffer redrawn and copied to the screen.
+void briefing_pass(BriefingStav &s);
+
+#endif

@@ -1,0 +1,224 @@
+#include "game/shop.h"
+
+#include <cstdio>
+
+#include "game/casovac_obrazovky.h"
+#include "game/pokus.h"
+#include "game/shop_pass.h"
+#include "text/alfont.h"
+
+void shop_timer()
+{
+    mozme_kupit = true;
+}
+END_OF_FUNCTION(shop_timer)
+
+ObchodRozmery obchod_rozmery(int w, int h)
+{
+    // Quotients in extended precision, sums and differences before the
+    // truncation: 1024 / 6.4 lands just below 160, so the panel starts at 159.
+    ObchodRozmery r;
+    r.continue_size = (int)(h / (long double)36.923076);
+    r.cena_size = h / 30;
+    r.panel_x1 = (int)(w / (long double)6.4);
+    r.panel_y1 = (int)(h / (long double)14.222222);
+    r.panel_x2 = (int)(w - w / (long double)6.4);
+    r.panel_y2 = (int)(h / (long double)1.333333);
+    r.torpedo_x = (int)(w / (long double)5.333333);
+    r.navnada_x = w / 2;
+    r.polozka_y = (int)(h / (long double)9.142857);
+    r.polozka_w = (int)(w / (long double)3.2);
+    r.polozka_h = (int)(h / (long double)2.56);
+    r.continue_x1 = (int)(w / 2 - w / (long double)6.4);
+    r.continue_x2 = (int)(w / 2 + w / (long double)6.4);
+    r.continue_y1 = (int)(h / (long double)1.422222 - h / (long double)34.133333);
+    r.continue_y2 = (int)(h / (long double)1.422222 + h / (long double)34.133333);
+    r.continue_text_y = (int)(h / (long double)1.45);
+    r.stred_x = w / 2;
+    r.cena_y = h / 2;
+    r.zasoba_y = (int)(h / 2 + h / (long double)25.6);
+    return r;
+}
+
+ObchodStav obchod_stav(BITMAP *buffer, ALFONT_FONT *continue_font, ALFONT_FONT *cena_font, int *peniaze,
+                       int cena_torpedo, int cena_navnada, int *torpeda, int *navnady)
+{
+    ObchodStav s;
+    s.buffer = buffer;
+    s.continue_font = continue_font;
+    s.cena_font = cena_font;
+    for (int i = 0; i < OBRAZKY_POLOZKY; i++) {
+        s.torpedo[i] = nullptr;
+        s.navnada[i] = nullptr;
+    }
+    s.peniaze = peniaze;
+    s.cena_torpedo = cena_torpedo;
+    s.cena_navnada = cena_navnada;
+    s.torpeda = torpeda;
+    s.navnady = navnady;
+    s.hotovo = false;
+    s.continue_farba = makecol(128, 128, 128);
+    s.r = obchod_rozmery(width, height);
+    return s;
+}
+
+// Both ends of each range belong to the rectangle.
+static bool mys_v(int x1, int y1, int x2, int y2)
+{
+    return mouse_x >= x1 && mouse_x <= x2 && mouse_y >= y1 && mouse_y <= y2;
+}
+
+static bool mys_na_torpede(const ObchodRozmery &r)
+{
+    return mys_v(r.torpedo_x, r.polozka_y, r.torpedo_x + r.polozka_w, r.polozka_y + r.polozka_h);
+}
+
+static bool mys_na_navnade(const ObchodRozmery &r)
+{
+    return mys_v(r.navnada_x, r.polozka_y, r.navnada_x + r.polozka_w, r.polozka_y + r.polozka_h);
+}
+
+static bool mys_na_continue(const ObchodRozmery &r)
+{
+    return mys_v(r.continue_x1, r.continue_y1, r.continue_x2, r.continue_y2);
+}
+
+static BITMAP *obrazok_polozky(BITMAP *const obrazky[], bool kupitelna, bool oznacena)
+{
+    if (!kupitelna)
+        return obrazky[OBRAZOK_NEAKTIVNY];
+    if (oznacena)
+        return obrazky[OBRAZOK_OZNACENY];
+    return obrazky[OBRAZOK_NEOZNACENY];
+}
+
+void shop_pass(ObchodStav &s)
+{
+    const ObchodRozmery &r = s.r;
+    show_mouse(NULL);
+
+    // Decided once: a purchase in this pass does not grey an item out until the next.
+    bool torpedo_kupitelne = *s.peniaze >= s.cena_torpedo;
+    bool navnada_kupitelna = *s.peniaze >= s.cena_navnada;
+
+    if (mouse_b & 1) {
+        if (mys_na_torpede(r) && mozme_kupit && torpedo_kupitelne) {
+            *s.peniaze -= s.cena_torpedo;
+            *s.torpeda += 1;
+            printf("Torpedo kupene\nPocet torped %d\nPeniaze %d\n", *s.torpeda, *s.peniaze);
+            mozme_kupit = false;
+        }
+        if (mys_na_navnade(r) && mozme_kupit && navnada_kupitelna) {
+            *s.peniaze -= s.cena_navnada;
+            *s.navnady += 1;
+            printf("Navnada kupena\nPocet navnad %d\nPeniaze %d\n", *s.navnady, *s.peniaze);
+            mozme_kupit = false;
+        }
+        if (mys_na_continue(r))
+            s.hotovo = true;
+    } else {
+        mozme_kupit = true;
+    }
+
+    rectfill(s.buffer, r.panel_x1, r.panel_y1, r.panel_x2, r.panel_y2, makecol(0, 0, 0));
+    rect(s.buffer, r.continue_x1, r.continue_y1, r.continue_x2, r.continue_y2, makecol(128, 128, 128));
+
+    if (s.continue_font)
+        alfont_textout_centre_aa(s.buffer, s.continue_font, "CONTINUE", r.stred_x, r.continue_text_y,
+                                 s.continue_farba);
+    if (s.cena_font) {
+        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.continue_x1, r.cena_y, makecol(56, 176, 56), "$ %d",
+                                    s.cena_torpedo);
+        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.continue_x2, r.cena_y, makecol(56, 176, 56), "$ %d",
+                                    s.cena_navnada);
+        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.continue_x1, r.zasoba_y, makecol(176, 128, 56),
+                                    "Current: %d", *s.torpeda);
+        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.continue_x2, r.zasoba_y, makecol(176, 128, 56),
+                                    "Current: %d", *s.navnady);
+        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.stred_x, r.zasoba_y, makecol(56, 128, 176),
+                                    "Money: $ %d", *s.peniaze);
+    }
+
+    // The label drawn above used the colour chosen on the previous pass.
+    s.continue_farba = mys_na_continue(r) ? makecol(182, 182, 182) : makecol(128, 128, 128);
+
+    BITMAP *t = obrazok_polozky(s.torpedo, torpedo_kupitelne, mys_na_torpede(r));
+    if (t)
+        stretch_blit(t, s.buffer, 0, 0, 400, 400, r.torpedo_x, r.polozka_y, r.polozka_w, r.polozka_h);
+    BITMAP *n = obrazok_polozky(s.navnada, navnada_kupitelna, mys_na_navnade(r));
+    if (n)
+        stretch_blit(n, s.buffer, 0, 0, 400, 400, r.navnada_x, r.polozka_y, r.polozka_w, r.polozka_h);
+
+    show_mouse(s.buffer);
+    blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+}
+
+static void znic(BITMAP *b)
+{
+    if (b)
+        destroy_bitmap(b);
+}
+
+void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda,
+          int *navnady)
+{
+    (void)unused1;
+    (void)unused2;
+    ObchodRozmery r = obchod_rozmery(width, height);
+
+    ALFONT_FONT *continue_font = alfont_load_font("data/fonts/copperlate.ttf");
+    if (continue_font)
+        alfont_set_font_size(continue_font, r.continue_size);
+    ALFONT_FONT *cena_font = alfont_load_font("data/fonts/formal.ttf");
+    if (cena_font)
+        alfont_set_font_size(cena_font, r.cena_size);
+
+    BITMAP *buffer = create_bitmap(width, height);
+    BITMAP *dok = load_bitmap("gfx/shop/dock.tga", NULL);
+    BITMAP *kurzor = load_bitmap("gfx/shop/cursor.bmp", NULL);
+    ObchodStav s = obchod_stav(buffer, continue_font, cena_font, money, torpedo_price, navnada_price, torpeda,
+                               navnady);
+    s.torpedo[OBRAZOK_NEOZNACENY] = load_bitmap("gfx/shop/torpedo_unselected.tga", NULL);
+    s.torpedo[OBRAZOK_NEAKTIVNY] = load_bitmap("gfx/shop/torpedo_unactive.tga", NULL);
+    s.torpedo[OBRAZOK_OZNACENY] = load_bitmap("gfx/shop/torpedo_selected.tga", NULL);
+    s.navnada[OBRAZOK_NEOZNACENY] = load_bitmap("gfx/shop/navnada_unselected.tga", NULL);
+    s.navnada[OBRAZOK_NEAKTIVNY] = load_bitmap("gfx/shop/navnada_unactive.tga", NULL);
+    s.navnada[OBRAZOK_OZNACENY] = load_bitmap("gfx/shop/navnada_selected.tga", NULL);
+
+    if (buffer) {
+        if (kurzor)
+            set_mouse_sprite(kurzor);
+        // The backdrop is drawn once; the passes only redraw the panel over it.
+        if (dok)
+            stretch_blit(dok, buffer, 0, 0, 1280, 1024, 0, 0, width, height);
+        rectfill(buffer, r.panel_x1, r.panel_y1, r.panel_x2, r.panel_y2, makecol(0, 0, 0));
+
+        bool casovac = casovac_k_dispozicii();
+        if (casovac)
+            install_int(shop_timer, 1000);
+
+        while (!s.hotovo) {
+            // Without a display there is no retrace to wait for.
+            if (gfx_driver)
+                vsync();
+            shop_pass(s);
+        }
+
+        if (casovac)
+            remove_int(shop_timer);
+    }
+
+    // The pointer must stop using the cursor image and the buffer before they go.
+    show_mouse(NULL);
+    set_mouse_sprite(NULL);
+
+    znic(kurzor);
+    znic(dok);
+    for (int i = 0; i < OBRAZKY_POLOZKY; i++) {
+        znic(s.torpedo[i]);
+        znic(s.navnada[i]);
+    }
+    alfont_destroy_font(continue_font);
+    alfont_destroy_font(cena_font);
+    znic(buffer);
+}
