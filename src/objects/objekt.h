@@ -31,8 +31,9 @@ protected:
 
 public:
     Objekt();
-    // Not virtual: the kinds own nothing beyond Obrazok, which this releases.
-    ~Objekt();
+    // Listed objects are deleted through Objekt*, so the destructor is virtual
+    // even though the kinds own nothing beyond Obrazok, which this releases.
+    virtual ~Objekt();
 
     virtual void Nakresli();
     void Pohni();
