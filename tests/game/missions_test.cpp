@@ -1,0 +1,125 @@
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "game/missions.h"
+#include "game/pokus.h"
+#include "game/waves.h"
+#include "screens_assets.h"
+#include "support/allegro_env.h"
+#include "world/spravca.h"
+
+using namespace screens_test;
+
+namespace {
+
+// Sinks every listed enemy the way combat does, through the world manager.
+void potop_vsetkych(Spravca &svet)
+{
+    while (svet.GetZacNepr1() != nullptr)
+        svet.Uber(1, svet.GetZacNepr1());
+}
+
+// Waits (at most a few seconds) until the purchase gate has the given value;
+// a shop pass is the only thing that changes it here.
+bool pockaj_na_branu(bool hodnota)
+{
+    for (int i = 0; i < 5000; i++) {
+        if (mozme_kupit == hodnota)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+// A player at the mouse: each click waits for the shop to take it and then
+// for the release to be seen, so every click buys exactly once.
+void hrac_v_obchode(std::initializer_list<std::pair<int, int>> kliky, bool *ok)
+{
+    *ok = true;
+    for (auto [x, y] : kliky) {
+        mouse_x = x;
+        mouse_y = y;
+        mouse_b = 1;
+        *ok = *ok && pockaj_na_branu(false);
+        mouse_b = 0;
+        *ok = *ok && pockaj_na_branu(true);
+    }
+    mouse_x = 500;
+    mouse_y = 540;
+    mouse_b = 1;
+}
+
+class MissionFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mozme_kupit = true;
+        stary_mod = alfont_text_mode(0);
+        testing::internal::CaptureStdout();
+    }
+    void TearDown() override
+    {
+        testing::internal::GetCapturedStdout();
+        alfont_text_mode(stary_mod);
+        mouse_x = mouse_y = mouse_b = 0;
+        mozme_kupit = true;
+    }
+    int stary_mod = 0;
+};
+
+TEST_F(MissionFlow, ShopsSpendOnlyWhatTheSunkEnemiesPaid)
+{
+    AssetDir dir;
+    Spravca svet;
+    Ponorka &hrac = svet.GetHrac();
+    int torpeda = hrac.GetTorpedo(), navnady = hrac.GetNavnada();
+    ASSERT_EQ(hrac.GetMoney(), 0);
+
+    spawn_mission(svet, 1);
+    potop_vsetkych(svet);
+    EXPECT_EQ(hrac.GetMoney(), 100);
+
+    // First shop: one torpedo and two decoys, 70 in all.
+    bool ok = false;
+    std::thread mys(hrac_v_obchode, std::initializer_list<std::pair<int, int>>{{300, 200}, {600, 200}, {600, 200}},
+                    &ok);
+    navsteva_obchodu(svet);
+    mys.join();
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(hrac.GetMoney(), 30);
+    EXPECT_EQ(hrac.GetTorpedo(), torpeda + 1);
+    EXPECT_EQ(hrac.GetNavnada(), navnady + 2);
+
+    spawn_mission(svet, 2);
+    potop_vsetkych(svet);
+    EXPECT_EQ(hrac.GetMoney(), 600 - 70);
+
+    // Second shop, left at once.
+    mouse_x = 400;
+    mouse_y = 530;
+    mouse_b = 1;
+    navsteva_obchodu(svet);
+    EXPECT_EQ(hrac.GetMoney(), 530);
+    EXPECT_EQ(hrac.GetTorpedo(), torpeda + 1);
+    EXPECT_EQ(hrac.GetNavnada(), navnady + 2);
+}
+
+TEST_F(MissionFlow, FirstShopWithNoPurchasesLeavesExactlyOneHundred)
+{
+    AssetDir dir;
+    Spravca svet;
+    Ponorka &hrac = svet.GetHrac();
+    hrac.SetHealth(1234);
+    spawn_mission(svet, 1);
+    potop_vsetkych(svet);
+    mouse_x = 352;
+    mouse_y = 517;
+    mouse_b = 1;
+    navsteva_obchodu(svet);
+    EXPECT_EQ(hrac.GetMoney(), 100);
+    EXPECT_EQ(hrac.GetHealth(), 1234) << "the shop does not mend the boat";
+}
+
+}  // namespace
