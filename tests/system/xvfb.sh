@@ -37,3 +37,136 @@ wait_for_text() {
   echo "timed out waiting for '$text' in $file" >&2
   return 1
 }
+
+# --- Driving the game as a player does -------------------------------------
+
+# Holds KEY (an xdotool key name) down for SECONDS (0.1 by default): a shorter
+# tap can fall between two polls of the keyboard.
+key_tap() {
+  xdotool keydown "$1"
+  sleep "${2:-0.1}"
+  xdotool keyup "$1"
+}
+
+# Releases every key and button the drivers may hold, so nothing stays down.
+release_everything() {
+  xdotool keyup Return f c x r e Right Left Up Down w s space 2>/dev/null || true
+  xdotool mouseup 1 2>/dev/null || true
+}
+
+# Counts lines of FILE that match the extended regular expression RE.
+count_lines() {
+  grep -cE -- "$2" "$1" 2>/dev/null || true
+}
+
+# Waits until FILE holds at least N lines matching RE, at most SECONDS.
+wait_for_count() {
+  local file=$1 re=$2 n=$3 seconds=${4:-30}
+  local end=$((SECONDS + seconds))
+  while [ $SECONDS -lt $end ]; do
+    [ "$(count_lines "$file" "$re")" -ge "$n" ] && return 0
+    sleep 0.1
+  done
+  echo "timed out waiting for $n lines /$re/ in $file (have $(count_lines "$file" "$re"))" >&2
+  return 1
+}
+
+# --- Looking at the screen -------------------------------------------------
+
+# Saves the whole virtual screen as PNG FILE, and beside it FILE.rgb, the raw
+# 8-bit RGB bytes that pixel_rgb reads.
+screenshot() {
+  import -window root "$1"
+  convert "$1" -depth 8 "rgb:$1.rgb"
+}
+
+# Prints "R G B" (0..255) of pixel X Y of a screenshot taken by `screenshot`.
+pixel_rgb() {
+  local file=$1 x=$2 y=$3
+  od -An -tu1 -v -j $(((y * 1024 + x) * 3)) -N3 "$file.rgb" | awk '{print $1, $2, $3}'
+}
+
+# True when pixel X Y is within 8 of R G B in every channel: the 16-bit screen
+# keeps 5 or 6 bits per channel, and the expansion to 8 bits may round.
+pixel_is_near() {
+  local file=$1 x=$2 y=$3 r=$4 g=$5 b=$6
+  local got
+  got=$(pixel_rgb "$file" "$x" "$y")
+  set -- $got
+  local ok=1 want=("$r" "$g" "$b") have=("$1" "$2" "$3") i d
+  for i in 0 1 2; do
+    d=$((have[i] - want[i]))
+    [ ${d#-} -le 8 ] || ok=0
+  done
+  [ $ok -eq 1 ] && return 0
+  echo "pixel ($x, $y) of $(basename "$file") is ($got), expected about ($r $g $b)" >&2
+  return 1
+}
+
+# Prints the share (0..1) of pixels that are not black in the WxH rectangle at X Y.
+lit_share() {
+  local file=$1 x=$2 y=$3 w=$4 h=$5
+  convert "$file" -crop "${w}x${h}+${x}+${y}" +repage -fill white +opaque black -colorspace Gray \
+    -format '%[fx:mean]' info:
+}
+
+# Prints the share (0..1) of pixels that differ between two screenshots in the WxH rectangle at X Y.
+changed_share() {
+  local a=$1 b=$2 x=$3 y=$4 w=$5 h=$6
+  compare -metric AE <(convert "$a" -crop "${w}x${h}+${x}+${y}" +repage png:-) \
+    <(convert "$b" -crop "${w}x${h}+${x}+${y}" +repage png:-) null: 2>&1 |
+    awk -v n=$((w * h)) '{printf "%f\n", $1 / n}'
+}
+
+# Moves the pointer to X Y in two steps (Allegro can drop a single jump while it
+# hides the pointer to draw) and checks that the server has it there.
+mouse_to() {
+  local x=$1 y=$2
+  xdotool mousemove $((x - 7)) $((y - 7))
+  sleep 0.05
+  xdotool mousemove "$x" "$y"
+  sleep 0.1
+  local loc
+  loc=$(xdotool getmouselocation --shell | tr '\n' ' ')
+  case "$loc" in
+    "X=$x Y=$y "*) return 0 ;;
+  esac
+  echo "pointer is at $loc, not $x $y" >&2
+  return 1
+}
+
+# Holds the left mouse button for SECONDS (0.1 by default).
+mouse_click() {
+  xdotool mousedown 1
+  sleep "${1:-0.1}"
+  xdotool mouseup 1
+}
+
+# Waits until the command "$@" succeeds, polling every 0.2 s, at most SECONDS
+# (the first argument).
+wait_until() {
+  local seconds=$1
+  shift
+  local end=$((SECONDS + seconds))
+  while [ $SECONDS -lt $end ]; do
+    "$@" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  "$@"
+}
+
+# Waits up to SECONDS for process PID (a child of this shell) to end by itself
+# and sets EXIT_RC to its exit code, or to "timeout".
+wait_for_exit() {
+  local pid=$1 seconds=$2
+  local end=$((SECONDS + seconds))
+  while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $end ]; do
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    EXIT_RC=timeout
+    return 1
+  fi
+  EXIT_RC=0
+  wait "$pid" || EXIT_RC=$?
+}
