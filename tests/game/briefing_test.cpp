@@ -249,6 +249,7 @@ protected:
     void SetUp() override
     {
         release_all_keys();
+        alfont_init();
         font = alfont_load_font(kSansTtf);
         ASSERT_NE(font, nullptr);
     }
