@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   liballegro4-dev libfreetype-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf
+  fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf fonts-open-sans fonts-oldstandard
   xvfb xdotool x11-utils imagemagick valgrind
 )
 
