@@ -1,0 +1,273 @@
+// ponorka-replay: runs the game's own frame step from a script of held keys,
+// headless, and writes a state trace after every step.
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "game/pokus.h"
+#include "game/waves.h"
+#include "objects/ponorka.h"
+#include "skript.h"
+#include "stopa.h"
+#include "text/alfont.h"
+#include "world/spravca.h"
+
+namespace {
+
+const char *const NAZOV = "ponorka-replay";
+const char *const PISMO = "data/fonts/formal.ttf";
+
+const char *const POUZITIE =
+    "usage: ponorka-replay [--missions 1|2|12] [--buy T,N] [--max-steps N] [--trace FILE] SCRIPT\n"
+    "  --missions  1: mission 1; 2: mission 2 in a fresh world; 12 (default): mission 1,\n"
+    "              the shop, then mission 2 in the same world\n"
+    "  --buy T,N   between the missions buy T torpedoes at 50, then N decoys at 10,\n"
+    "              as far as the money goes (default 0,0)\n"
+    "  --max-steps N  steps allowed per mission (default 100000); a mission that does\n"
+    "              not end within them stops the run with exit status 2\n"
+    "  --trace FILE   write one JSON line of state after every step\n"
+    "SCRIPT: one line per step with key names from F C X R E RIGHT LEFT S W UP DOWN SPACE,\n"
+    "  \"*N\" at the end of a line for N steps, \"#\" starts a comment line.\n"
+    "Run it where the game runs: it reads data/fonts/formal.ttf like the game.\n";
+
+// Keys the script may hold; all are released before each step.
+const int KLAVESY_HRY[] = {KEY_F,    KEY_C, KEY_X, KEY_R,  KEY_E,    KEY_RIGHT,
+                           KEY_LEFT, KEY_S, KEY_W, KEY_UP, KEY_DOWN, KEY_SPACE};
+
+struct Volby {
+    int misie = 12;
+    int torpeda = 0;
+    int navnady = 0;
+    long long max_krokov = 100000;
+    const char *stopa = nullptr;
+    const char *skript = nullptr;
+};
+
+bool cele_cislo(const char *text, long long min, long long max, long long &v)
+{
+    if (text == nullptr || *text == '\0')
+        return false;
+    char *koniec;
+    errno = 0;
+    long long n = strtoll(text, &koniec, 10);
+    if (errno != 0 || *koniec != '\0' || n < min || n > max)
+        return false;
+    v = n;
+    return true;
+}
+
+bool nakup_z_textu(const char *text, Volby &v)
+{
+    const char *ciarka = text ? strchr(text, ',') : nullptr;
+    if (ciarka == nullptr)
+        return false;
+    std::string t(text, ciarka - text);
+    long long a, b;
+    if (!cele_cislo(t.c_str(), 0, INT_MAX, a) || !cele_cislo(ciarka + 1, 0, INT_MAX, b))
+        return false;
+    v.torpeda = (int)a;
+    v.navnady = (int)b;
+    return true;
+}
+
+int chyba_pouzitia(const std::string &sprava)
+{
+    fprintf(stderr, "%s: %s\n%s", NAZOV, sprava.c_str(), POUZITIE);
+    return 1;
+}
+
+// Returns -1 when the options are fine, else the exit status.
+int citaj_volby(int argc, char **argv, Volby &v)
+{
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        const char *hodnota = i + 1 < argc ? argv[i + 1] : nullptr;
+        long long n;
+        if (a == "--help" || a == "-h") {
+            fputs(POUZITIE, stderr);
+            return 0;
+        } else if (a == "--missions") {
+            if (!cele_cislo(hodnota, 1, 12, n) || (n != 1 && n != 2 && n != 12))
+                return chyba_pouzitia("--missions takes 1, 2 or 12");
+            v.misie = (int)n;
+            i++;
+        } else if (a == "--buy") {
+            if (!nakup_z_textu(hodnota, v))
+                return chyba_pouzitia("--buy takes two counts, T,N");
+            i++;
+        } else if (a == "--max-steps") {
+            // Two missions of at most this many steps keep the step counter in an int.
+            if (!cele_cislo(hodnota, 1, 1000000000, n))
+                return chyba_pouzitia("--max-steps takes a count from 1 to 1000000000");
+            v.max_krokov = n;
+            i++;
+        } else if (a == "--trace") {
+            if (hodnota == nullptr)
+                return chyba_pouzitia("--trace takes a file name");
+            v.stopa = hodnota;
+            i++;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return chyba_pouzitia("unknown option " + a);
+        } else if (v.skript != nullptr) {
+            return chyba_pouzitia("only one script");
+        } else {
+            v.skript = argv[i];
+        }
+    }
+    if (v.skript == nullptr)
+        return chyba_pouzitia("no script given");
+    return -1;
+}
+
+void drz_klavesy(const std::vector<int> &drzane)
+{
+    for (int k : KLAVESY_HRY)
+        key[k] = 0;
+    for (int k : drzane)
+        key[k] = 1;
+}
+
+// Runs frame steps until the enemy list is empty, as the game's mission loop
+// does. False when the step limit came first.
+bool hraj_misiu(Spravca &svet, Hra &hra, int misia, long long max_krokov, Kurzor &kurzor, FILE *stopa)
+{
+    for (long long n = 0; svet.GetZacNepr1() != nullptr; n++) {
+        if (n == max_krokov) {
+            fprintf(stderr, "%s: mission %d did not end within %lld steps\n", NAZOV, misia, max_krokov);
+            return false;
+        }
+        drz_klavesy(kurzor.dalsi());
+        bool kreslenie = kedy_vykresli == 3;
+        frame_step(svet, hra);
+        if (stopa != nullptr)
+            zapis_stopu(stopa, misia, hra.kroky, kreslenie, svet);
+    }
+    return true;
+}
+
+// The shop's purchases without its screen: one item at a time while the money covers it.
+void nakup(Spravca &svet, int torpeda, int navnady)
+{
+    Ponorka &hrac = svet.GetHrac();
+    int peniaze = hrac.GetMoney();
+    int pocet_torped = hrac.GetTorpedo();
+    int pocet_navnad = hrac.GetNavnada();
+    for (int i = 0; i < torpeda && peniaze >= 50; i++) {
+        peniaze -= 50;
+        pocet_torped++;
+    }
+    for (int i = 0; i < navnady && peniaze >= 10; i++) {
+        peniaze -= 10;
+        pocet_navnad++;
+    }
+    hrac.SetMoney(peniaze);
+    hrac.SetTorpedo(pocet_torped);
+    hrac.SetNavnada(pocet_navnad);
+}
+
+// The game's run without briefings and shop screens. Returns the exit status.
+int hraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa)
+{
+    Spravca svet;
+    svet.GetHrac().SetHealth(10000);
+    svet.GetHrac().SetMax_health(10000);
+    Kurzor kurzor(skript);
+    if (v.misie != 2) {
+        spawn_mission(svet, 1);
+        if (!hraj_misiu(svet, hra, 1, v.max_krokov, kurzor, stopa))
+            return 2;
+        if (v.misie == 1)
+            return 0;
+        nakup(svet, v.torpeda, v.navnady);
+    }
+    spawn_mission(svet, 2);
+    if (!hraj_misiu(svet, hra, 2, v.max_krokov, kurzor, stopa))
+        return 2;
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    Volby v;
+    int stav = citaj_volby(argc, argv, v);
+    if (stav >= 0)
+        return stav;
+
+    std::ifstream subor(v.skript);
+    if (!subor) {
+        fprintf(stderr, "%s: can't open script %s: %s\n", NAZOV, v.skript, strerror(errno));
+        return 1;
+    }
+    Skript skript;
+    std::string chyba;
+    if (!nacitaj_skript(subor, v.skript, skript, chyba)) {
+        fprintf(stderr, "%s: %s\n", NAZOV, chyba.c_str());
+        return 1;
+    }
+
+    // No graphics mode: with a memory bitmap as the screen, its size reads 0,
+    // the screen copies draw nothing and the drawing steps do not wait.
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        fprintf(stderr, "%s: can't start Allegro: %s\n", NAZOV, allegro_error);
+        return 1;
+    }
+    set_color_depth(16);
+    alfont_init();
+    Hra hra;
+    hra.pismo = alfont_load_font(PISMO);
+    if (hra.pismo == nullptr) {
+        fprintf(stderr, "%s: can't load %s (run from the game's directory)\n", NAZOV, PISMO);
+        return 1;
+    }
+    alfont_set_font_size(hra.pismo, 20);
+    hra.pismo_briefing = nullptr;
+    hra.kroky = 0;
+    BITMAP *obrazovka = create_bitmap(1024, 768);
+    hra.pozadie = create_bitmap(1024, 768);
+    hra.stavovy_riadok = create_bitmap(1024, 76);
+    if (obrazovka == nullptr || hra.pozadie == nullptr || hra.stavovy_riadok == nullptr) {
+        fprintf(stderr, "%s: out of memory for the bitmaps\n", NAZOV);
+        return 1;
+    }
+    clear_bitmap(obrazovka);
+    clear_bitmap(hra.pozadie);
+    clear_bitmap(hra.stavovy_riadok);
+    screen = obrazovka;
+
+    FILE *stopa = nullptr;
+    if (v.stopa != nullptr) {
+        stopa = fopen(v.stopa, "w");
+        if (stopa == nullptr) {
+            fprintf(stderr, "%s: can't write trace %s: %s\n", NAZOV, v.stopa, strerror(errno));
+            return 1;
+        }
+    }
+
+    // The Enter that closed the first briefing stays in the keyboard buffer,
+    // so keypressed() reports true from the first step on.
+    simulate_keypress((KEY_ENTER << 8) | '\r');
+
+    stav = hraj(v, hra, skript, stopa);
+
+    fflush(stdout);
+    if (stopa != nullptr && fclose(stopa) != 0) {
+        fprintf(stderr, "%s: error writing trace %s\n", NAZOV, v.stopa);
+        stav = 1;
+    }
+    screen = nullptr;
+    destroy_bitmap(obrazovka);
+    destroy_bitmap(hra.pozadie);
+    destroy_bitmap(hra.stavovy_riadok);
+    alfont_destroy_font(hra.pismo);
+    return stav;
+}
+END_OF_MAIN()

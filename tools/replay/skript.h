@@ -1,0 +1,42 @@
+#ifndef PONORKA_REPLAY_SKRIPT_H
+#define PONORKA_REPLAY_SKRIPT_H
+
+#include <istream>
+#include <string>
+#include <vector>
+
+// A run of steps that hold the same keys.
+struct Usek {
+    std::vector<int> klavesy;  // Allegro scancodes held in these steps
+    long long kroky;           // how many steps
+};
+
+// The keys of a replay, one run after another from step 1; after the last
+// run no key is held.
+struct Skript {
+    std::vector<Usek> useky;
+
+};
+
+// Walks a script step by step, from step 1 on.
+class Kurzor {
+public:
+    explicit Kurzor(const Skript &skript) : skript(skript) {}
+    // Keys of the next step; none once the script has ended.
+    const std::vector<int> &dalsi();
+
+private:
+    const Skript &skript;
+    size_t usek = 0;
+    long long v_useku = 0;  // steps of the current run already taken
+};
+
+// Reads a script: one line per step, key names separated by spaces, an
+// optional "*N" at the end for N steps, "#" lines are comments. On a bad
+// line returns false with a message naming the line.
+bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba);
+
+// Scancode of a key name of the script, or -1.
+int kod_klavesy(const std::string &meno);
+
+#endif
