@@ -1,0 +1,199 @@
+// The start-up check: a copy of the generated set in a scratch directory, with one file
+// removed or spoiled at a time, must be refused with that file named.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "game/assets.h"
+#include "support/allegro_env.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path RUN = PONORKA_RUN_DIR;
+
+class KontrolaAssetov : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Povodny = fs::current_path();
+        Kopia = fs::temp_directory_path() / ("ponorka-assets-" + std::to_string(::getpid()));
+        fs::remove_all(Kopia);
+        for (int i = 0; i < asset_file_count; i++) {
+            fs::create_directories((Kopia / asset_files[i].path).parent_path());
+            fs::copy_file(RUN / asset_files[i].path, Kopia / asset_files[i].path);
+        }
+        fs::current_path(Kopia);
+    }
+
+    void TearDown() override
+    {
+        fs::current_path(Povodny);
+        fs::remove_all(Kopia);
+    }
+
+    // Runs the check and returns what it printed on stderr.
+    std::string Skontroluj(bool &vysledok)
+    {
+        ::testing::internal::CaptureStderr();
+        vysledok = check_assets();
+        return ::testing::internal::GetCapturedStderr();
+    }
+
+    static std::vector<char> Citaj(const char *cesta)
+    {
+        std::ifstream f(cesta, std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    }
+
+    static void Zapis(const char *cesta, const std::vector<char> &d)
+    {
+        std::ofstream f(cesta, std::ios::binary | std::ios::trunc);
+        f.write(d.data(), (std::streamsize)d.size());
+    }
+
+    fs::path Povodny, Kopia;
+};
+
+TEST_F(KontrolaAssetov, TheGeneratedSetPassesSilentlyAndKeepsTheColourDepth)
+{
+    set_color_depth(32);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(chyby, "");
+    EXPECT_EQ(get_color_depth(), 32);
+    set_color_depth(16);
+}
+
+TEST_F(KontrolaAssetov, EachMissingFileIsNamedWithHowToGenerateThem)
+{
+    for (int i = 0; i < asset_file_count; i++) {
+        const char *cesta = asset_files[i].path;
+        fs::rename(cesta, std::string(cesta) + ".bak");
+        bool ok;
+        std::string chyby = Skontroluj(ok);
+        EXPECT_FALSE(ok) << cesta;
+        EXPECT_NE(chyby.find(std::string("\"") + cesta + "\": missing"), std::string::npos) << chyby;
+        EXPECT_NE(chyby.find("build/run"), std::string::npos) << chyby;
+        fs::rename(std::string(cesta) + ".bak", cesta);
+    }
+}
+
+TEST_F(KontrolaAssetov, EveryBadFileIsReportedNotJustTheFirst)
+{
+    fs::remove("gfx/torpedo.tga");
+    fs::remove("data/fonts/copperlate.ttf");
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("gfx/torpedo.tga"), std::string::npos);
+    EXPECT_NE(chyby.find("data/fonts/copperlate.ttf"), std::string::npos);
+}
+
+enum class Poskodenie { Prazdny, Smeti, Polovica, BezPoslednehoBajtu, SmetiZaHlavickou };
+
+struct Pripad {
+    const char *cesta;
+    Poskodenie poskodenie;
+};
+
+class PoskodenySubor : public KontrolaAssetov, public ::testing::WithParamInterface<Pripad> {};
+
+TEST_P(PoskodenySubor, IsRefusedAndNamed)
+{
+    const Pripad &p = GetParam();
+    std::vector<char> d = Citaj(p.cesta);
+    ASSERT_GT(d.size(), 100u);
+    switch (p.poskodenie) {
+    case Poskodenie::Prazdny:
+        d.clear();
+        break;
+    case Poskodenie::Smeti: {
+        uint32_t x = 12345;
+        for (char &c : d) {
+            x = x * 1103515245u + 12345u;
+            c = (char)(x >> 16);
+        }
+        break;
+    }
+    case Poskodenie::Polovica:
+        d.resize(d.size() / 2);
+        break;
+    case Poskodenie::BezPoslednehoBajtu:
+        d.pop_back();
+        break;
+    case Poskodenie::SmetiZaHlavickou:
+        // The header survives but the rest is noise: a plausible start, nothing behind it.
+        d.resize(64);
+        break;
+    }
+    Zapis(p.cesta, d);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find(std::string("\"") + p.cesta + "\""), std::string::npos) << chyby;
+}
+
+// One file of each format the game reads.
+const char *const ZASTUPCOVIA[] = {"gfx/torpedo.tga", "gfx/shop/dock.tga", "gfx/shop/cursor.bmp",
+                                   "sfx/briefing/beat.wav", "data/fonts/formal.ttf"};
+
+std::vector<Pripad> pripady(std::initializer_list<Poskodenie> druhy)
+{
+    std::vector<Pripad> v;
+    for (const char *c : ZASTUPCOVIA)
+        for (Poskodenie p : druhy)
+            v.push_back(Pripad{c, p});
+    return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(KazdyFormat, PoskodenySubor,
+                         ::testing::ValuesIn(pripady({Poskodenie::Prazdny, Poskodenie::Smeti, Poskodenie::Polovica,
+                                                      Poskodenie::SmetiZaHlavickou})));
+
+// One byte short is enough for the images and the sound, whose data runs to the very end.
+INSTANTIATE_TEST_SUITE_P(PosledneBajty, PoskodenySubor,
+                         ::testing::Values(Pripad{"gfx/torpedo.tga", Poskodenie::BezPoslednehoBajtu},
+                                           Pripad{"gfx/shop/cursor.bmp", Poskodenie::BezPoslednehoBajtu},
+                                           Pripad{"sfx/briefing/beat.wav", Poskodenie::BezPoslednehoBajtu}));
+
+TEST_F(KontrolaAssetov, AnImageOfTheWrongSizeIsRefused)
+{
+    // A perfectly good image, but the bullet where the torpedo belongs.
+    fs::copy_file("gfx/gulomet.tga", "gfx/torpedo.tga", fs::copy_options::overwrite_existing);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"gfx/torpedo.tga\": image is 12 x 6, expected 20 x 10"), std::string::npos) << chyby;
+}
+
+TEST_F(KontrolaAssetov, AFontThatIsNotTrueTypeIsRefused)
+{
+    // The sound file where a font belongs: FreeType must not be trusted to notice.
+    fs::copy_file("sfx/briefing/beat.wav", "data/fonts/trebuchet.ttf", fs::copy_options::overwrite_existing);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"data/fonts/trebuchet.ttf\": not a TrueType font"), std::string::npos) << chyby;
+}
+
+TEST_F(KontrolaAssetov, ASoundWithAForgedLengthIsRefused)
+{
+    // The RIFF size claims more than the file holds.
+    std::vector<char> d = Citaj("sfx/briefing/beat.wav");
+    d[7] = (char)0x7f;
+    Zapis("sfx/briefing/beat.wav", d);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"sfx/briefing/beat.wav\": truncated"), std::string::npos) << chyby;
+}
+
+} // namespace
