@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "game/assets.h"
+#include "text/alfont.h"
 #include "support/allegro_env.h"
 
 namespace fs = std::filesystem;
@@ -316,6 +317,23 @@ TEST(GeneratedAssets, FontsAreDistinctTrueTypeFacesWithTheirLicencesBeside)
         EXPECT_GT(fs::file_size(RUN + "/" + p + ".copyright"), 100u) << p;
     }
     FT_Done_FreeType(lib);
+}
+
+TEST(GeneratedAssets, FontsLoadThroughTheTextLayerAtTheGamesSizes)
+{
+    ASSERT_EQ(alfont_init(), 0);
+    for (const char *p : PISMA) {
+        ALFONT_FONT *f = alfont_load_font((RUN + "/" + p).c_str());
+        ASSERT_NE(f, nullptr) << p;
+        for (int velkost : {20, 25, 36}) {
+            alfont_set_font_size(f, velkost);
+            int dlzka = alfont_text_length(f, "CONTINUE");
+            // Eight capitals take several times the font size, and no more than its width.
+            EXPECT_GT(dlzka, velkost * 3) << p << " at " << velkost;
+            EXPECT_LT(dlzka, velkost * 8) << p << " at " << velkost;
+        }
+        alfont_destroy_font(f);
+    }
 }
 
 TEST(GeneratedAssets, TheGeneratorWritesTheSameBytesEveryTime)
