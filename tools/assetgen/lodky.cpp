@@ -157,7 +157,7 @@ BITMAP *maluj_ponorku_hraca()
 BITMAP *maluj_nepriatela()
 {
     Platno p(50, 25, 4, true);
-    const Vzhlad v{{74, 80, 66}, {38, 40, 38}, {84, 88, 74}, {178, 32, 24}, {150, 120, 60}, 0.2};
+    const Vzhlad v{{98, 106, 86}, {54, 56, 52}, {108, 114, 94}, {190, 36, 26}, {150, 120, 60}, 0.2};
     const Trup t{2.0, 49.0, 16.0, 5.5, 9.0, 15.0, 0.25};
 
     maluj_kyl(p, 3.0, 8.0, 9.5, 22.5, 0.5, krat(v.horna, 0.8));
