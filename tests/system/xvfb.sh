@@ -73,11 +73,16 @@ wait_for_count() {
 
 # --- Looking at the screen -------------------------------------------------
 
+# ImageMagick's own convert, even when another program of that name comes first in PATH.
+im_convert() {
+  if [ -x /usr/bin/convert ]; then /usr/bin/convert "$@"; else convert "$@"; fi
+}
+
 # Saves the whole virtual screen as PNG FILE, and beside it FILE.rgb, the raw
 # 8-bit RGB bytes that pixel_rgb reads.
 screenshot() {
   import -window root "$1"
-  convert "$1" -depth 8 "rgb:$1.rgb"
+  im_convert "$1" -depth 8 "rgb:$1.rgb"
 }
 
 # Prints "R G B" (0..255) of pixel X Y of a screenshot taken by `screenshot`.
@@ -106,16 +111,17 @@ pixel_is_near() {
 # Prints the share (0..1) of pixels that are not black in the WxH rectangle at X Y.
 lit_share() {
   local file=$1 x=$2 y=$3 w=$4 h=$5
-  convert "$file" -crop "${w}x${h}+${x}+${y}" +repage -fill white +opaque black -colorspace Gray \
+  im_convert "$file" -crop "${w}x${h}+${x}+${y}" +repage -fill white +opaque black -colorspace Gray \
     -format '%[fx:mean]' info:
 }
 
 # Prints the share (0..1) of pixels that differ between two screenshots in the WxH rectangle at X Y.
 changed_share() {
   local a=$1 b=$2 x=$3 y=$4 w=$5 h=$6
-  compare -metric AE <(convert "$a" -crop "${w}x${h}+${x}+${y}" +repage png:-) \
-    <(convert "$b" -crop "${w}x${h}+${x}+${y}" +repage png:-) null: 2>&1 |
-    awk -v n=$((w * h)) '{printf "%f\n", $1 / n}'
+  im_convert "$a" -crop "${w}x${h}+${x}+${y}" +repage "$a.crop.png"
+  im_convert "$b" -crop "${w}x${h}+${x}+${y}" +repage "$b.crop.png"
+  compare -metric AE "$a.crop.png" "$b.crop.png" null: 2>&1 | awk -v n=$((w * h)) '{printf "%f\n", $1 / n}'
+  rm -f "$a.crop.png" "$b.crop.png"
 }
 
 # Moves the pointer to X Y in two steps (Allegro can drop a single jump while it

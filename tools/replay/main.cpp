@@ -13,11 +13,13 @@
 
 #include "game/pokus.h"
 #include "game/waves.h"
+#include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "skript.h"
 #include "stopa.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
+#include "zoznamy.h"
 
 namespace {
 
@@ -33,6 +35,10 @@ const char *const POUZITIE =
     "  --max-steps N  steps allowed per mission (default 100000); a mission that does\n"
     "              not end within them stops the run with exit status 2\n"
     "  --trace FILE   write one JSON line of state after every step\n"
+    "  --check-lists  check the object lists after every step; a broken one stops\n"
+    "              the run with exit status 2\n"
+    "  --soak N    mission 2 is spawned again whenever its enemies are gone, and the\n"
+    "              run ends after N steps in all\n"
     "SCRIPT: one line per step with key names from F C X R E RIGHT LEFT S W UP DOWN SPACE,\n"
     "  \"*N\" at the end of a line for N steps, \"#\" starts a comment line.\n"
     "Run it where the game runs: it reads data/fonts/formal.ttf like the game.\n";
@@ -48,6 +54,8 @@ struct Volby {
     long long max_krokov = 100000;
     const char *stopa = nullptr;
     const char *skript = nullptr;
+    bool kontrola = false;
+    long long soak = 0;
 };
 
 bool cele_cislo(const char *text, long long min, long long max, long long &v)
@@ -108,6 +116,13 @@ int citaj_volby(int argc, char **argv, Volby &v)
                 return chyba_pouzitia("--max-steps takes a count from 1 to 1000000000");
             v.max_krokov = n;
             i++;
+        } else if (a == "--check-lists") {
+            v.kontrola = true;
+        } else if (a == "--soak") {
+            if (!cele_cislo(hodnota, 1, 1000000000, n))
+                return chyba_pouzitia("--soak takes a count from 1 to 1000000000");
+            v.soak = n;
+            i++;
         } else if (a == "--trace") {
             if (hodnota == nullptr)
                 return chyba_pouzitia("--trace takes a file name");
@@ -136,7 +151,18 @@ void drz_klavesy(const std::vector<int> &drzane)
 
 // Runs frame steps until the enemy list is empty, as the game's mission loop
 // does. False when the step limit came first.
-bool hraj_misiu(Spravca &svet, Hra &hra, int misia, long long max_krokov, Kurzor &kurzor, FILE *stopa)
+// A broken list is reported with the step it broke in.
+bool zoznamy_v_poriadku(const Spravca &svet, const Hra &hra)
+{
+    std::string chyba = chyby_zoznamov(svet);
+    if (chyba.empty())
+        return true;
+    fprintf(stderr, "%s: step %d: %s\n", NAZOV, hra.kroky, chyba.c_str());
+    return false;
+}
+
+bool hraj_misiu(Spravca &svet, Hra &hra, int misia, long long max_krokov, bool kontrola, Kurzor &kurzor,
+                FILE *stopa)
 {
     for (long long n = 0; svet.GetZacNepr1() != nullptr; n++) {
         if (n == max_krokov) {
@@ -148,7 +174,31 @@ bool hraj_misiu(Spravca &svet, Hra &hra, int misia, long long max_krokov, Kurzor
         frame_step(svet, hra);
         if (stopa != nullptr)
             zapis_stopu(stopa, misia, hra.kroky, kreslenie, svet);
+        if (kontrola && !zoznamy_v_poriadku(svet, hra))
+            return false;
     }
+    return true;
+}
+
+// A long run for the soak test: mission 2 is spawned again whenever its
+// enemies are gone, until the run has taken `kroky` steps in all.
+bool hraj_soak(Spravca &svet, Hra &hra, long long kroky, bool kontrola, Kurzor &kurzor, FILE *stopa)
+{
+    int vlny = 0;
+    while (hra.kroky < kroky) {
+        if (svet.GetZacNepr1() == nullptr) {
+            spawn_mission(svet, 2);
+            vlny++;
+        }
+        drz_klavesy(kurzor.dalsi());
+        bool kreslenie = kedy_vykresli == 3;
+        frame_step(svet, hra);
+        if (stopa != nullptr)
+            zapis_stopu(stopa, 2, hra.kroky, kreslenie, svet);
+        if (kontrola && !zoznamy_v_poriadku(svet, hra))
+            return false;
+    }
+    fprintf(stderr, "soak: %d steps, %d waves of mission 2\n", hra.kroky, vlny);
     return true;
 }
 
@@ -181,14 +231,16 @@ int hraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa)
     Kurzor kurzor(skript);
     if (v.misie != 2) {
         spawn_mission(svet, 1);
-        if (!hraj_misiu(svet, hra, 1, v.max_krokov, kurzor, stopa))
+        if (!hraj_misiu(svet, hra, 1, v.max_krokov, v.kontrola, kurzor, stopa))
             return 2;
         if (v.misie == 1)
             return 0;
         nakup(svet, v.torpeda, v.navnady);
     }
+    if (v.soak > 0)
+        return hraj_soak(svet, hra, v.soak, v.kontrola, kurzor, stopa) ? 0 : 2;
     spawn_mission(svet, 2);
-    if (!hraj_misiu(svet, hra, 2, v.max_krokov, kurzor, stopa))
+    if (!hraj_misiu(svet, hra, 2, v.max_krokov, v.kontrola, kurzor, stopa))
         return 2;
     return 0;
 }
@@ -263,6 +315,7 @@ int main(int argc, char **argv)
         fprintf(stderr, "%s: error writing trace %s\n", NAZOV, v.stopa);
         stav = 1;
     }
+    obrazky_vycisti();
     screen = nullptr;
     destroy_bitmap(obrazovka);
     destroy_bitmap(hra.pozadie);
