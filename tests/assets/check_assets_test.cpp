@@ -2,6 +2,7 @@
 // removed or spoiled at a time, must be refused with that file named.
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -104,6 +105,22 @@ struct Pripad {
     Poskodenie poskodenie;
 };
 
+const char *const MENA_POSKODENI[] = {"empty", "garbage", "half", "one_byte_short", "header_only"};
+
+void PrintTo(const Pripad &p, std::ostream *os)
+{
+    *os << p.cesta << " " << MENA_POSKODENI[(int)p.poskodenie];
+}
+
+std::string meno_pripadu(const ::testing::TestParamInfo<Pripad> &info)
+{
+    std::string m = std::string(info.param.cesta) + "_" + MENA_POSKODENI[(int)info.param.poskodenie];
+    for (char &c : m)
+        if (!std::isalnum((unsigned char)c))
+            c = '_';
+    return m;
+}
+
 class PoskodenySubor : public KontrolaAssetov, public ::testing::WithParamInterface<Pripad> {};
 
 TEST_P(PoskodenySubor, IsRefusedAndNamed)
@@ -156,13 +173,15 @@ std::vector<Pripad> pripady(std::initializer_list<Poskodenie> druhy)
 
 INSTANTIATE_TEST_SUITE_P(KazdyFormat, PoskodenySubor,
                          ::testing::ValuesIn(pripady({Poskodenie::Prazdny, Poskodenie::Smeti, Poskodenie::Polovica,
-                                                      Poskodenie::SmetiZaHlavickou})));
+                                                      Poskodenie::SmetiZaHlavickou})),
+                         meno_pripadu);
 
 // One byte short is enough for the images and the sound, whose data runs to the very end.
 INSTANTIATE_TEST_SUITE_P(PosledneBajty, PoskodenySubor,
                          ::testing::Values(Pripad{"gfx/torpedo.tga", Poskodenie::BezPoslednehoBajtu},
                                            Pripad{"gfx/shop/cursor.bmp", Poskodenie::BezPoslednehoBajtu},
-                                           Pripad{"sfx/briefing/beat.wav", Poskodenie::BezPoslednehoBajtu}));
+                                           Pripad{"sfx/briefing/beat.wav", Poskodenie::BezPoslednehoBajtu}),
+                         meno_pripadu);
 
 TEST_F(KontrolaAssetov, AnImageOfTheWrongSizeIsRefused)
 {
