@@ -11,8 +11,8 @@
 static const unsigned char *bitmap_row(const FT_Bitmap &b, int r)
 {
     if (b.pitch < 0)
-        return b.buffer + (b.rows - 1 - r) * -b.pitch;
-    return b.buffer + r * b.pitch;
+        return b.buffer + (size_t)(b.rows - 1 - r) * (size_t)-b.pitch;
+    return b.buffer + (size_t)r * (size_t)b.pitch;
 }
 
 // Renders a copy of glyph in the given mode; null unless the result is a
@@ -31,11 +31,12 @@ static FT_BitmapGlyph render_copy(FT_Glyph glyph, FT_Render_Mode mode)
     return (FT_BitmapGlyph)copy;
 }
 
+// Sizes are taken in 64 bits: a damaged font may ask for an enormous glyph.
 static unsigned char *alloc_pixels(int width, int height)
 {
-    if (width * height < 1)
+    if ((long long)width * height < 1)
         return NULL;
-    return (unsigned char *)malloc(width * height);
+    return (unsigned char *)malloc((size_t)width * (size_t)height);
 }
 
 static void cache_mono(ALFONT_CACHED_GLYPH &g, FT_Glyph glyph)
@@ -54,7 +55,7 @@ static void cache_mono(ALFONT_CACHED_GLYPH &g, FT_Glyph glyph)
         if (g.mono_bmp != NULL) {
             for (int r = 0; r < g.mono_height; r++) {
                 const unsigned char *src = bitmap_row(b, r);
-                unsigned char *dst = g.mono_bmp + r * g.mono_width;
+                unsigned char *dst = g.mono_bmp + (size_t)r * g.mono_width;
                 for (int c = 0; c < g.mono_width; c++)
                     dst[c] = src[c >> 3] & (0x80 >> (c & 7));
             }
@@ -78,11 +79,11 @@ static void cache_aa(ALFONT_CACHED_GLYPH &g, FT_Glyph glyph)
         g.aa_bmp = alloc_pixels(g.aa_width, g.aa_height);
         if (g.aa_bmp != NULL) {
             for (int r = 0; r < g.aa_height; r++)
-                memcpy(g.aa_bmp + r * g.aa_width, bitmap_row(b, r), g.aa_width);
+                memcpy(g.aa_bmp + (size_t)r * g.aa_width, bitmap_row(b, r), g.aa_width);
             // Fewer grey levels are stretched to the full 0..255 coverage range.
             if (b.num_grays > 0 && b.num_grays < 256) {
                 unsigned char factor = (unsigned char)(256 / b.num_grays);
-                for (int i = 0; i < g.aa_width * g.aa_height; i++)
+                for (size_t i = 0; i < (size_t)g.aa_width * g.aa_height; i++)
                     g.aa_bmp[i] = (unsigned char)(g.aa_bmp[i] * factor);
             }
         }
