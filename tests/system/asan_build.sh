@@ -8,7 +8,8 @@ BUILD=$2
 cmake -S "$SRC" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPONORKA_SANITIZE=ON \
   -DPONORKA_TESTS=OFF -DPONORKA_BENCH=OFF >/dev/null
 targets=(ponorka ponorka-assets)
-if cmake --build "$BUILD" --target help | grep -q '^\.\.\. ponorka-replay$'; then
+help=$(cmake --build "$BUILD" --target help)
+if grep -q '^\.\.\. ponorka-replay$' <<<"$help"; then
   targets+=(ponorka-replay)
 fi
 cmake --build "$BUILD" -j 2 --target "${targets[@]}"
