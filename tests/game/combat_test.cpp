@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "game/combat.h"
+#include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
@@ -45,6 +46,7 @@ protected:
     void TearDown() override
     {
         delete svet;
+        obrazky_vycisti();
         testing::internal::GetCapturedStdout();
     }
     Ponorka &hrac() { return svet->GetHrac(); }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "game/fire_control.h"
+#include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
@@ -42,6 +43,7 @@ protected:
     void TearDown() override
     {
         delete svet;
+        obrazky_vycisti();
         testing::internal::GetCapturedStdout();
         release_all_keys();
         clear_keybuf();
