@@ -97,7 +97,7 @@ bool zapis_bubny(const char *cesta)
         if (virble[k] == 'x')
             virbel(z, zac, k == 31 ? 0.35 : 0.7, n);
         if (cinely[k] != '.')
-            cinel(z, zac, (k % 4 == 0) ? 0.55 : 0.35, cinely[k] == 'o' ? 0.09 : 0.018, n);
+            cinel(z, zac, (k % 4 == 0) ? 0.95 : 0.65, cinely[k] == 'o' ? 0.09 : 0.025, n);
     }
     double spicka = 0;
     for (double x : z.v)

@@ -195,11 +195,20 @@ void nabrezie(Platno &p)
             return true;
         }
         // Deck planks receding towards the water.
+        // Plank k lies between rows that spread apart towards the viewer.
         double t = (y - NABREZIE - 34) / (H - NABREZIE - 34);
-        double prkno = std::fmod(y - NABREZIE, 12 + 30 * t);
+        double k = std::sqrt(t) * 9;
+        int rad = (int)k;
+        double v_prkne = k - rad;
         c = krat(Farba{62, 50, 40}, 0.55 + 0.35 * t);
-        if (prkno < 1.5)
+        // Wood grain along each plank, and butt joints staggered from plank to plank.
+        double vlakno = std::sin(x * 0.02 + rad * 1.7 + std::sin(x * 0.003 + rad) * 4 + v_prkne * 6);
+        c = krat(c, 0.92 + 0.08 * vlakno);
+        double spoj = std::fmod(x + rad * 173.0, 420.0);
+        if (v_prkne < 0.06 || spoj < 2.0)
             c = krat(c, 0.45);
+        else if (v_prkne < 0.14)
+            c = krat(c, 1.12); // the lit front edge of the plank
         return true;
     });
 }
