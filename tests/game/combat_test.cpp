@@ -254,32 +254,45 @@ TEST_F(Combat, EnemyAddedBeforeTheFirstStepFiresInStep501)
     EXPECT_EQ(prvy, 501);
 }
 
-TEST_F(Combat, SunkEnemiesGoOneAStepAndStopTheWalk)
+TEST_F(Combat, TwoSunkEnemiesAtTheHeadGoInTwoStepsAndHoldBackTheRest)
 {
     nepriatel(300, 650);
     nepriatel(500, 650);
     nepriatel(700, 650);
-    nepriatel(900, 650);
-    Objekt *prvy = svet->GetZacNepr1();
-    Objekt *treti = nty(prvy, 2);
-    Objekt *stvrty = nty(prvy, 3);
-    // The first fires before the sunk ones are met; the fourth waits.
-    prvy->SetPrebijanie(500);
-    nty(prvy, 1)->SetHealth(0);
-    treti->SetHealth(0);
-    stvrty->SetPrebijanie(500);
-    boj();
-    EXPECT_EQ(dlzka(svet->GetZacNepr1()), 3);
-    EXPECT_EQ(dlzka(svet->GetZacStrela3()), 1);
-    EXPECT_EQ(stvrty->GetPrebijanie(), 500);
-    EXPECT_EQ(hrac().GetMoney(), 100);
+    Objekt *treti = nty(svet->GetZacNepr1(), 2);
+    svet->GetZacNepr1()->SetHealth(0);
+    nty(svet->GetZacNepr1(), 1)->SetHealth(0);
+    treti->SetPrebijanie(500);
     boj();
     EXPECT_EQ(dlzka(svet->GetZacNepr1()), 2);
-    EXPECT_EQ(dlzka(svet->GetZacStrela3()), 1);
+    EXPECT_EQ(svet->GetZacStrela3(), nullptr);
+    EXPECT_EQ(hrac().GetMoney(), 100);
+    boj();
+    EXPECT_EQ(svet->GetZacNepr1(), treti);
+    EXPECT_EQ(svet->GetZacStrela3(), nullptr);
     EXPECT_EQ(hrac().GetMoney(), 200);
     boj();
-    EXPECT_EQ(dlzka(svet->GetZacStrela3()), 2);
-    EXPECT_EQ(stvrty->GetPrebijanie(), 0);
+    EXPECT_NE(svet->GetZacStrela3(), nullptr);
+    EXPECT_EQ(treti->GetPrebijanie(), 0);
+}
+
+TEST_F(Combat, EnemiesBeforeASunkOneHaveFiredThoseAfterItHaveNot)
+{
+    nepriatel(300, 650);
+    nepriatel(500, 650);
+    nepriatel(700, 650);
+    Objekt *prvy = svet->GetZacNepr1();
+    Objekt *treti = nty(prvy, 2);
+    prvy->SetPrebijanie(500);
+    nty(prvy, 1)->SetHealth(0);
+    treti->SetPrebijanie(500);
+    boj();
+    ASSERT_EQ(dlzka(svet->GetZacStrela3()), 1);
+    // The torpedo starts 25 ahead of the first enemy, heading 270.
+    EXPECT_NEAR(svet->GetZacStrela3()->GetPx(), 275, 1e-6);
+    EXPECT_EQ(prvy->GetPrebijanie(), 0);
+    EXPECT_EQ(treti->GetPrebijanie(), 500);
+    EXPECT_EQ(dlzka(svet->GetZacNepr1()), 2);
 }
 
 TEST_F(Combat, SunkEnemyLeavesItsBlast)
