@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 const int MAGENTA32 = makecol32(255, 0, 255);
 

@@ -462,8 +462,8 @@ void odznak(Platno &p)
         bool ucho = kruh > 2.2 && kruh < 4.6;
         bool piest = std::fabs(dy + 8) < 1.8 && std::fabs(dx) < 11;
         bool driek = std::fabs(dx) < 2.0 && dy > -11 && dy < 14;
-        double oblouk = std::hypot(dx, dy - 2);
-        bool ramena = dy > 5 && oblouk > 11 && oblouk < 14.5;
+        double obluk = std::hypot(dx, dy - 2);
+        bool ramena = dy > 5 && obluk > 11 && obluk < 14.5;
         bool hroty = (std::fabs(std::fabs(dx) - 12.5) < 3.2 && dy > 3 && dy < 8 - std::fabs(std::fabs(dx) - 12.5));
         if (!(ucho || piest || driek || ramena || hroty))
             return false;
