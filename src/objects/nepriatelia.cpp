@@ -15,5 +15,5 @@ void Nepr1::Nakresli()
     if (!Obrazok || !Bitmap)
         return;
     // x and y truncate at different moments: the x offset is applied after truncation.
-    rotate_sprite(Bitmap, Obrazok, (int)Px - 25, (int)(Py - 12.5), uhol_sprajtu(Uhol, 448));
+    rotuj_sprajt(Bitmap, Obrazok, (int)Px - 25, (int)(Py - 12.5), uhol_sprajtu(Uhol, 448));
 }

@@ -55,5 +55,14 @@ void Objekt::Pohni()
 fixed uhol_sprajtu(double uhol, int k)
 {
     int a = (int)(uhol * 0.71111111);
-    return itofix(k - a);
+    // itofix(k - a), shifted unsigned: accumulated headings make k - a negative.
+    return (fixed)((unsigned)(k - a) << 16);
+}
+
+void rotuj_sprajt(BITMAP *bmp, BITMAP *sprite, int x, int y, fixed angle)
+{
+    fixed stred_x = (fixed)(((unsigned)x << 16) + (unsigned)((sprite->w * 0x10000) / 2));
+    fixed stred_y = (fixed)(((unsigned)y << 16) + (unsigned)((sprite->h * 0x10000) / 2));
+    bmp->vtable->pivot_scaled_sprite_flip(bmp, sprite, stred_x, stred_y, sprite->w << 15, sprite->h << 15, angle,
+                                          0x10000, FALSE);
 }

@@ -79,4 +79,9 @@ public:
 // for one facing left; the heading is scaled by 0.71111111 and truncated.
 fixed uhol_sprajtu(double uhol, int k);
 
+// Allegro's rotate_sprite with the same arguments and the same result. The
+// library's inline version shifts the position left, which is undefined for
+// the negative positions of objects at the left edge; this shifts unsigned.
+void rotuj_sprajt(BITMAP *bmp, BITMAP *sprite, int x, int y, fixed angle);
+
 #endif

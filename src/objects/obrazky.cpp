@@ -7,10 +7,11 @@
 namespace {
 
 // Path -> the image as read from disk; the cache keeps these, callers get copies.
+// Never destroyed, so the images stay reachable until the process ends.
 std::map<std::string, BITMAP *> &zasoba()
 {
-    static std::map<std::string, BITMAP *> obrazky;
-    return obrazky;
+    static std::map<std::string, BITMAP *> *obrazky = new std::map<std::string, BITMAP *>;
+    return *obrazky;
 }
 
 BITMAP *kopia(BITMAP *zdroj)

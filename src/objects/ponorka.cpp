@@ -188,7 +188,7 @@ void Ponorka::Nakresli()
         stretch_sprite(Bitmap, Obrazok, x, y, w, 25);
     }
     if (Obrat == 0)
-        rotate_sprite(Bitmap, Obrazok, (int)(Px - 100), y, uhol_sprajtu(Uhol, 320));
+        rotuj_sprajt(Bitmap, Obrazok, (int)(Px - 100), y, uhol_sprajtu(Uhol, 320));
     if (Obrat == 180)
-        rotate_sprite(Bitmap, Obrazok, (int)(Px - 100), y, uhol_sprajtu(Uhol, 448));
+        rotuj_sprajt(Bitmap, Obrazok, (int)(Px - 100), y, uhol_sprajtu(Uhol, 448));
 }

@@ -12,7 +12,7 @@ void kresli_a_zrychli(BITMAP *bitmap, BITMAP *obrazok, double px, double py, dou
                       double &speed, double max_speed, double zrychlenie)
 {
     if (obrazok && bitmap)
-        rotate_sprite(bitmap, obrazok, (int)px - dx, (int)py - dy, uhol_sprajtu(uhol, 320));
+        rotuj_sprajt(bitmap, obrazok, (int)px - dx, (int)py - dy, uhol_sprajtu(uhol, 320));
     if (speed <= max_speed - zrychlenie)
         speed = speed + zrychlenie;
 }

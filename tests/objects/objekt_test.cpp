@@ -124,3 +124,37 @@ TEST(Objekt, SpriteAngleTruncatesHeading)
     EXPECT_EQ(uhol_sprajtu(0, 448), itofix(448));
     EXPECT_EQ(uhol_sprajtu(0, 320), itofix(320));
 }
+
+TEST(Objekt, SpriteAngleOfAccumulatedHeadingsStaysNegativeFixed)
+{
+    EXPECT_EQ(uhol_sprajtu(1000, 320), -391 * 65536);  // a = 711
+    EXPECT_EQ(uhol_sprajtu(-90, 448), 511 * 65536);     // a = -63
+}
+
+TEST(Objekt, RotatedSpriteMatchesAllegroAndShiftsExactlyPastTheLeftEdge)
+{
+    BITMAP *sprajt = create_bitmap(50, 25);
+    clear_to_color(sprajt, makecol(200, 0, 0));
+    rectfill(sprajt, 0, 0, 10, 24, makecol(0, 0, 200));
+    BITMAP *nas = create_bitmap(300, 200);
+    BITMAP *allegro = create_bitmap(300, 200);
+    for (int uhol : {0, 1, 37, 64, 100, 192, 257, 385, 448}) {
+        clear_to_color(nas, 0);
+        clear_to_color(allegro, 0);
+        rotuj_sprajt(nas, sprajt, 120, 70, itofix(uhol));
+        rotate_sprite(allegro, sprajt, 120, 70, itofix(uhol));
+        for (int y = 0; y < 200; y++)
+            for (int x = 0; x < 300; x++)
+                ASSERT_EQ(getpixel(nas, x, y), getpixel(allegro, x, y)) << uhol << " " << x << "," << y;
+
+        // Drawn 135 pixels further left, the same image shows 135 pixels over.
+        clear_to_color(allegro, 0);
+        rotuj_sprajt(allegro, sprajt, -15, 70, itofix(uhol));
+        for (int y = 0; y < 200; y++)
+            for (int x = 0; x + 135 < 300; x++)
+                ASSERT_EQ(getpixel(allegro, x, y), getpixel(nas, x + 135, y)) << uhol << " " << x << "," << y;
+    }
+    destroy_bitmap(nas);
+    destroy_bitmap(allegro);
+    destroy_bitmap(sprajt);
+}
