@@ -280,6 +280,7 @@ int main(int argc, char **argv)
         fprintf(stderr, "%s: can't load %s (run from the game's directory)\n", NAZOV, PISMO);
         return 1;
     }
+    // The size the game gives it on a 768-line screen.
     alfont_set_font_size(hra.pismo, 20);
     hra.pismo_briefing = nullptr;
     hra.kroky = 0;
