@@ -153,7 +153,7 @@ void kosela_a_kravata(Platno &p)
     });
     // Collar wings on either side of the knot.
     for (int strana = -1; strana <= 1; strana += 2) {
-        const double v[4][2] = {{CX + strana * 42, 354}, {CX + strana * 10, 372},
+        const double v[4][2] = {{CX + strana * 37, 352}, {CX + strana * 9, 372},
                                 {CX + strana * 18, 402}, {CX + strana * 46, 382}};
         p.Maluj(CX - 50, 348, CX + 50, 408, [&](double x, double y, Farba &c) {
             if (!v_mnohouholniku(v, 4, x, y))
@@ -226,11 +226,13 @@ double hlava_sirka(double y)
 void krk_a_usi(Platno &p)
 {
     p.Maluj(CX - 45, 300, CX + 45, 400, [&](double x, double y, Farba &c) {
-        double dx = x - CX;
-        if (std::fabs(dx) > 40 + (y - 330) * 0.1 || y > 390)
+        double dx = x - CX, w = 35 + (y - 330) * 0.15;
+        if (std::fabs(dx) > w || y > 390)
             return false;
+        // A lit cylinder, darker up under the beard.
         double tien = obmedz((364 - y) / 40.0, 0.0, 1.0);
-        c = osvetli(krat(PLET, 0.92 - 0.35 * tien), dx / 60, 0, 0.9, 0.05);
+        double nx = dx / w * 0.85;
+        c = osvetli(krat(PLET, 0.92 - 0.35 * tien), nx, 0, std::sqrt(1 - nx * nx), 0.05);
         return true;
     });
     for (int strana = -1; strana <= 1; strana += 2) {
