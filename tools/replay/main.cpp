@@ -43,10 +43,6 @@ const char *const POUZITIE =
     "  \"*N\" at the end of a line for N steps, \"#\" starts a comment line.\n"
     "Run it where the game runs: it reads data/fonts/formal.ttf like the game.\n";
 
-// Keys the script may hold; all are released before each step.
-const int KLAVESY_HRY[] = {KEY_F,    KEY_C, KEY_X, KEY_R,  KEY_E,    KEY_RIGHT,
-                           KEY_LEFT, KEY_S, KEY_W, KEY_UP, KEY_DOWN, KEY_SPACE};
-
 struct Volby {
     int misie = 12;
     int torpeda = 0;
@@ -143,7 +139,9 @@ int citaj_volby(int argc, char **argv, Volby &v)
 
 void drz_klavesy(const std::vector<int> &drzane)
 {
-    for (int k : KLAVESY_HRY)
+    // Every key a script can name is released first.
+    static const std::vector<int> vsetky = vsetky_klavesy();
+    for (int k : vsetky)
         key[k] = 0;
     for (int k : drzane)
         key[k] = 1;

@@ -13,9 +13,9 @@ struct Meno {
 };
 
 const Meno klavesy_hry[] = {
-    {"F", KEY_F},         {"C", KEY_C},   {"X", KEY_X},     {"R", KEY_R},
-    {"E", KEY_E},         {"RIGHT", KEY_RIGHT}, {"LEFT", KEY_LEFT}, {"S", KEY_S},
-    {"W", KEY_W},         {"UP", KEY_UP}, {"DOWN", KEY_DOWN}, {"SPACE", KEY_SPACE},
+    {"F", KEY_F},         {"C", KEY_C},         {"X", KEY_X},         {"R", KEY_R},
+    {"E", KEY_E},         {"RIGHT", KEY_RIGHT}, {"LEFT", KEY_LEFT},   {"S", KEY_S},
+    {"W", KEY_W},         {"UP", KEY_UP},       {"DOWN", KEY_DOWN},   {"SPACE", KEY_SPACE},
 };
 
 // Far more steps than any mission needs; keeps the step counter in range.
@@ -63,6 +63,14 @@ int kod_klavesy(const std::string &meno)
         if (meno == m.meno)
             return m.kod;
     return -1;
+}
+
+std::vector<int> vsetky_klavesy()
+{
+    std::vector<int> kody;
+    for (const Meno &m : klavesy_hry)
+        kody.push_back(m.kod);
+    return kody;
 }
 
 const std::vector<int> &Kurzor::dalsi()
