@@ -1,9 +1,8 @@
 // The world step without drawing: Spravca::Krok on steps that are not drawing
 // steps, for the mission-2 battle and for worlds of 10 to 10,000 objects.
-#include <time.h>
-
 #include <benchmark/benchmark.h>
 
+#include "support/cas.h"
 #include "support/zataz.h"
 #include "world/spravca.h"
 
@@ -19,14 +18,6 @@ int kroky_na_iteraciu(int objekty)
     if (k > 64)
         k = 64;
     return k;
-}
-
-// CPU time of this thread: the other processes on the machine don't count.
-double cas_vlakna()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec * 1e-9;
 }
 
 // Each iteration builds a fresh world (not timed) and times K world steps by
