@@ -10,9 +10,11 @@ namespace {
 
 class PonorkaTest : public ::testing::Test {
 protected:
+    // Before any boat a derived fixture holds is made.
+    PonorkaTest() { vloz_testovacie_obrazky(); }
+
     void SetUp() override
     {
-        vloz_testovacie_obrazky();
         release_all_keys();
         clear_keybuf();
     }
