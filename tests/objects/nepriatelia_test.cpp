@@ -105,11 +105,3 @@ TEST_F(Nepr1Test, LeftFacingImageTurnedByHeading)
     EXPECT_TRUE(pixel_is(ciel, 150, 130, 250, 0, 0));
     delete dole;
 }
-
-TEST_F(Nepr1Test, SpriteAngleOfTheHeadings)
-{
-    EXPECT_EQ(uhol_sprajtu(270, 448), itofix(257));
-    EXPECT_EQ(uhol_sprajtu(90, 448), itofix(385));
-    EXPECT_EQ(uhol_sprajtu(0, 448), itofix(448));
-    EXPECT_EQ(uhol_sprajtu(90, 320), itofix(257));
-}

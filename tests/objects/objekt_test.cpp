@@ -122,6 +122,7 @@ TEST(Objekt, SpriteAngleTruncatesHeading)
     EXPECT_EQ(uhol_sprajtu(90, 320), itofix(257));
     EXPECT_EQ(uhol_sprajtu(270, 448), itofix(257));
     EXPECT_EQ(uhol_sprajtu(0, 448), itofix(448));
+    EXPECT_EQ(uhol_sprajtu(90, 448), itofix(385));
     EXPECT_EQ(uhol_sprajtu(0, 320), itofix(320));
 }
 
