@@ -94,14 +94,16 @@ void alfont_destroy_font(ALFONT_FONT *f)
 {
     if (f == NULL)
         return;
-    if (f->cached_glyphs != NULL) {
+    // After alfont_exit the library has already released every face, this one
+    // included: it must not be touched again (its glyph count is gone with it,
+    // so glyphs still cached then cannot be walked and are lost).
+    if (alfont_inited && f->cached_glyphs != NULL) {
         for (int i = 0; i < f->face->num_glyphs; i++) {
             free(f->cached_glyphs[i].mono_bmp);
             free(f->cached_glyphs[i].aa_bmp);
         }
-        free(f->cached_glyphs);
     }
-    // After alfont_exit the library has already released every face.
+    free(f->cached_glyphs);
     if (alfont_inited)
         FT_Done_Face(f->face);
     free(f->fixed_sizes);

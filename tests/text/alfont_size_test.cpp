@@ -169,8 +169,11 @@ TEST_F(AlfontSize, InitIsIdempotentAndExitReleasesTheLibrary)
     EXPECT_EQ(alfont_init(), 0);
     EXPECT_EQ(alfont_inited, 1);
     ALFONT_FONT *f = alfont_load_font(DEJAVU_SANS);
-    EXPECT_NE(f, nullptr);
+    ASSERT_NE(f, nullptr);
+    // A font outliving the library: destroying it must not touch the face again.
+    alfont_exit();
     alfont_destroy_font(f);
+    EXPECT_EQ(alfont_init(), 0);
 }
 
 TEST_F(AlfontSize, TextModeReturnsThePreviousMode)
