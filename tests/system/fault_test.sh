@@ -52,6 +52,11 @@ for f in "${ASSETS[@]}"; do
   cp "$RUN_DIR/$f" "$WORK/good/$f"
 done
 cp "$RUN_DIR/ponorka" "$WORK/game/ponorka"
+# Junk for any file: the game's own machine code, repeated past the largest asset.
+: >"$WORK/junk"
+while [ "$(stat -c %s "$WORK/junk")" -lt 8388608 ]; do
+  tail -c +4097 "$WORK/game/ponorka" >>"$WORK/junk"
+done
 
 # Writes the bytes given as hex pairs at OFFSET of FILE, keeping its length.
 poke() {
@@ -69,7 +74,7 @@ damage() {
     missing) ;;
     empty) : >"$path" ;;
     junk) # the same length of machine code: fixed, and nothing like an image, sound or font
-      tail -c +4097 "$WORK/game/ponorka" | head -c "$size" >"$path" ;;
+      head -c "$size" "$WORK/junk" >"$path" ;;
     half) head -c $((size / 2)) "$good" >"$path" ;;
     header) head -c 64 "$good" >"$path" ;;
     lying)
@@ -107,7 +112,7 @@ for f in "${ASSETS[@]}"; do
       head -n 30 "$WORK/err" >&2
       fail "$what: exit code $rc (124 is a hang, above 128 a signal)"
     fi
-    printf '%-40s %-9s -> exit 2: %s\n' "$f" "$fault" "$(head -n 1 "$WORK/err")"
+    printf '%-36s %-9s -> exit 2: %s\n' "$f" "$fault" "$(grep -F -- "$f" "$WORK/err" | head -n 1)"
     restore "$f"
   done
 done

@@ -146,6 +146,7 @@ torpedoes=$((50 - $(count_lines "$OUT" '^Objekt 50  ')))
 # timer reopens the gate while the button is down; count what was bought.
 point_at 350 230
 cp "$PROBE" "$ART/shop.png"
+cp "$PROBE.rgb" "$ART/shop.png.rgb"
 shop_pixels "$ART/shop.png" || fail "shop pixels"
 for click in 1 2; do
   [ "$(count_lines "$OUT" '^Torpedo kupene$')" -ge 2 ] && break
@@ -208,9 +209,9 @@ summary=$(tail -c 300 "$OUT" | sed -n '/^P_VYPOCET/,$p')
 echo "$summary" | awk '
   NR == 1 && /^P_VYPOCET = [0-9]+ $/ { p = $3 }
   NR == 2 && /^CAS = [0-9]+ $/ { c = $3 }
-  NR == 3 && /^CAS_NA_VYPOCET [0-9]+\.[0-9]{6} $/ { a = $2 }
-  NR == 4 && /^ VYPOCET\/SEK = [0-9]+\.[0-9]{6}$/ { b = $3 }
-  NR == 5 && /^FPS = [0-9]+\.[0-9]{6} $/ { f = $3 }
+  NR == 3 && /^CAS_NA_VYPOCET [0-9]+\.[0-9][0-9][0-9][0-9][0-9][0-9] $/ { a = $2 }
+  NR == 4 && /^ VYPOCET\/SEK = [0-9]+\.[0-9][0-9][0-9][0-9][0-9][0-9]$/ { b = $3 }
+  NR == 5 && /^FPS = [0-9]+\.[0-9][0-9][0-9][0-9][0-9][0-9] $/ { f = $3 }
   NR == 6 && /^Health = -?[0-9]+$/ { h = 1 }
   END {
     if (p <= 0 || c <= 0 || !h || NR != 6) { print "summary format" > "/dev/stderr"; exit 1 }

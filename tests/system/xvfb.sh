@@ -97,6 +97,7 @@ pixel_is_near() {
   local file=$1 x=$2 y=$3 r=$4 g=$5 b=$6
   local got
   got=$(pixel_rgb "$file" "$x" "$y")
+  [ -n "$got" ] || return 1
   set -- $got
   local ok=1 want=("$r" "$g" "$b") have=("$1" "$2" "$3") i d
   for i in 0 1 2; do
