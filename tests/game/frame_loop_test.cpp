@@ -1,9 +1,13 @@
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "game/pokus.h"
+#include "game/status_bar.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
@@ -102,6 +106,72 @@ TEST_F(FrameLoop, StatusBarIsRedrawnOnlyOnDrawingSteps)
     EXPECT_TRUE(untouched());
     step();
     EXPECT_FALSE(untouched());
+}
+
+// A drawing step in the 1024 x 768 mode: a stand-in mode of that size (no
+// driver calls are made) and a thread ticking the game timer, so the pacing
+// wait can end.
+TEST_F(FrameLoop, DrawingStepAt1024ShowsThePreviousBarAndRedrawsItFromThePlayer)
+{
+    GFX_DRIVER rezim = GFX_DRIVER();
+    rezim.w = 1024;
+    rezim.h = 768;
+    GFX_DRIVER *predosly = gfx_driver;
+    gfx_driver = &rezim;
+    std::atomic<bool> tikaj{true};
+    std::thread hodiny([&tikaj] {
+        while (tikaj) {
+            dalsia();
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+
+    clear_to_color(screen, makecol(0, 0, 255));
+    Ponorka &hrac = svet->GetHrac();
+    hrac.SetHealth(7777);
+    hrac.SetMax_health(10000);
+    // The world step charges every slot by one before the gauges are read.
+    hrac.SetNabijanie(0, 998);  // 999 of 1000: 99
+    hrac.SetNabijanie(1, 599);  // 600 of 1000: 60
+    hrac.SetNabijanie(2, 249);  // 250 of 1000: 25
+    hrac.SetNabijanie(3, 9);    // 10 of 1000: 1
+    hrac.SetNabijanie(4, 74);   // 75 of 150: 50
+    hrac.SetTorpedo(7);
+    hrac.SetNavnada(13);
+    hrac.SetMoney(450);
+    hra.kroky = 12345;
+    kedy_vykresli = 3;
+    ked_vykresli = 3;
+
+    frame_step(*svet, hra);
+    int cakanie = timer;
+    tikaj = false;
+    hodiny.join();
+    gfx_driver = predosly;
+
+    // The bar on the screen is the one drawn before: 1024 x 76 at row 691.
+    for (int y = 691; y < 767; y++)
+        for (int x = 0; x < 1024; x++)
+            ASSERT_TRUE(pixel_is(screen, x, y, 255, 0, 255)) << x << "," << y;
+    for (int x = 0; x < 1024; x++)
+        ASSERT_TRUE(pixel_is(screen, x, 767, 0, 0, 255)) << x;
+    EXPECT_GE(cakanie, 15) << "a drawing step at width 1024 waits 15 ticks";
+    EXPECT_EQ(hra.kroky, 12346);
+    EXPECT_EQ(kedy_vykresli, 1);
+
+    // The new bar: health, decoy launcher, tubes 0..3, stocks, steps / 100, money.
+    BITMAP *ref = create_bitmap(1024, 76);
+    clear_to_color(ref, makecol(255, 0, 255));
+    gfx_driver = &rezim;
+    drawStatusBar(ref, hra.pismo, 77, 50, 99, 60, 25, 1, 7, 13, 123, 450, true, makecol(255, 255, 0),
+                  makecol(128, 128, 128));
+    gfx_driver = predosly;
+    int rozne = 0;
+    for (int y = 0; y < 76; y++)
+        for (int x = 0; x < 1024; x++)
+            rozne += getpixel(ref, x, y) != getpixel(hra.stavovy_riadok, x, y);
+    EXPECT_EQ(rozne, 0);
+    destroy_bitmap(ref);
 }
 
 TEST_F(FrameLoop, RunMissionStopsWhenTheEnemyListEmpties)
