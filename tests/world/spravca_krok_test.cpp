@@ -261,3 +261,21 @@ TEST_F(SvetTest, OnlyEveryThirdStepTouchesTheScreen)
     screen = nullptr;
     destroy_bitmap(obrazovka);
 }
+
+TEST_F(SvetTest, ExplosionAtTheSurfaceSinksAtTheSurfaceFloorSpeed)
+{
+    postav_hraca(svet->Hrac, 300, 90, 0);
+    // Born still at depth 90: the surface rule sets it going down at 0.15, and
+    // it keeps that speed after it has left the band.
+    Objekt *v = pridaj(200, 500, 90, 500, 500, 0);
+    krok();
+    EXPECT_EQ(v->GetPy(), 90);
+    EXPECT_EQ(v->GetSpeed(), 0.15);
+    EXPECT_EQ(v->GetUhol(), 0);
+    for (int i = 0; i < 199; i++)
+        krok();
+    EXPECT_NEAR(v->GetPy(), 90 + 199 * 0.15, 1e-9);
+    EXPECT_EQ(v->GetSpeed(), 0.15);
+    EXPECT_EQ(v->GetPx(), 500);
+    EXPECT_EQ(v->GetHealth(), 300);
+}
