@@ -193,3 +193,21 @@ TEST_F(StrelaTest, DecoyWithoutFadingScaleDrawsNothing)
     EXPECT_TRUE(nakreslene(ciel, 0).prazdny());
     EXPECT_EQ(n.GetSpeed(), 0.2);
 }
+
+TEST_F(StrelaTest, DecoyChannelsArePassedUnclamped)
+{
+    // At age 0 red and green come to 3000 * 128 / 1500 = 256 and blue to
+    // 255 - 254 = 1; makecol gets them as they are and the 16-bit bitmap
+    // keeps the low 16 bits of what it packs.
+    Strela2 n;
+    n.SetBitmap(ciel);
+    n.SetPx(100);
+    n.SetPy(100);
+    n.SetMax_health(1500);
+    n.SetMax_speed(0.5);
+    n.SetPrebijanie(0);
+    n.Nakresli();
+    EXPECT_EQ(getpixel(ciel, 100, 100), makecol(256, 256, 1) & 0xFFFF);
+    EXPECT_NE(getpixel(ciel, 100, 100), makecol(255, 255, 1));
+    EXPECT_EQ(n.GetSpeed(), 0.25);
+}
