@@ -21,15 +21,15 @@ std::string font_file()
     return "/tmp/ponorka_fuzz_font_" + std::to_string((long)getpid()) + ".ttf";
 }
 
-// Allegro's formatter never returns from a six-byte UTF-8 sequence whose code
-// is 2^30 or more (lead byte 0xFD); the game formats only ASCII and numbers, so
-// formatted output gets the text without that lead byte. Plain output and
-// measuring read the raw bytes.
+// Allegro's formatter never returns from a UTF-8 sequence longer than four
+// bytes whose decoded code comes out at 2^30 or more (lead bytes 0xFD to 0xFF);
+// the game formats only ASCII and numbers, so formatted output gets the text
+// without such lead bytes. Plain output and measuring read the raw bytes.
 std::string formattable(const std::string &text)
 {
     std::string s = text;
     for (char &c : s)
-        if ((unsigned char)c == 0xFD)
+        if ((unsigned char)c >= 0xF8)
             c = '?';
     return s;
 }
