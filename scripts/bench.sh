@@ -50,6 +50,7 @@ awk '
   /^    }/ {
     if (agg != "median" || name == "") next
     sub(/_median$/, "", name)
+    sub(/\/min_time:[0-9.]+/, "", name)
     manual = name ~ /manual_time/
     sub(/\/manual_time/, "", name)
     fig = manual ? rt : ct
@@ -60,7 +61,7 @@ awk '
 # Complexity fits printed by the benchmark program itself.
 awk '
   function val(line) { sub(/^[^:]*: */, "", line); sub(/,$/, "", line); gsub(/"/, "", line); return line }
-  /"name":/ { name = val($0) }
+  /"name":/ { name = val($0); sub(/\/min_time:[0-9.]+/, "", name) }
   /"big_o":/ { bigo = val($0) }
   /"real_coefficient":/ { c = val($0) }
   /"time_unit":/ { u = val($0) }

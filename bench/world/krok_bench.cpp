@@ -10,21 +10,16 @@ namespace {
 
 // Steps per iteration: enough to dwarf the clock reads, few enough that the
 // world built for the iteration still looks like its load when they end.
-int kroky_na_iteraciu(int objekty)
-{
-    int k = 6400 / (objekty > 0 ? objekty : 1);
-    if (k < 4)
-        k = 4;
-    if (k > 64)
-        k = 64;
-    return k;
-}
+const int K = 16;
+// The reported time is that of one step, so the least time the library gathers
+// is cut to a K-th of its usual half second (K times as many steps are timed
+// as that time says), and to a quarter of that again to keep the run short.
+const double NAJMENEJ_SEKUND = 0.5 / K / 4;
 
 // Each iteration builds a fresh world (not timed) and times K world steps by
 // the thread's CPU clock; the reported time is that of one step.
 void kroky(benchmark::State &state, const Zataz &z)
 {
-    const int K = kroky_na_iteraciu(z.spolu());
     for (auto _ : state) {
         Spravca *svet = new Spravca;
         napln_svet(*svet, z);
@@ -49,7 +44,7 @@ void BM_Krok_Flotila2(benchmark::State &state)
 {
     kroky(state, zataz_flotila2());
 }
-BENCHMARK(BM_Krok_Flotila2)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Krok_Flotila2)->UseManualTime()->MinTime(NAJMENEJ_SEKUND)->Unit(benchmark::kMicrosecond);
 
 // Five boats and a growing crowd of projectiles: every search runs over the
 // five boats or the decoys, so a step grows linearly with the object count.
@@ -63,6 +58,7 @@ BENCHMARK(BM_Krok_Objekty_Flotila)
     ->Arg(1000)
     ->Arg(10000)
     ->UseManualTime()
+    ->MinTime(NAJMENEJ_SEKUND)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
 
@@ -78,6 +74,7 @@ BENCHMARK(BM_Krok_Objekty_Umerne)
     ->Arg(1000)
     ->Arg(10000)
     ->UseManualTime()
+    ->MinTime(NAJMENEJ_SEKUND)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oNSquared);
 
