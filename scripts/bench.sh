@@ -105,9 +105,10 @@ for i in $(seq 1 $STARTS); do
     { w[$1] = ($2 - t0) / 1e6; c[$1] = $3 / 1e6 }
     END {
       if (!("prvy_obraz" in w)) { print "no-frame"; exit }
-      printf "%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\n", w["prvy_obraz"], c["prvy_obraz"],
+      printf "%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\n", w["prvy_obraz"], c["prvy_obraz"],
         w["klavesnica"], w["prvy_obrazok"] - w["klavesnica"], w["rezim"] - w["prvy_obrazok"],
-        w["rezim_koniec"] - w["rezim"], w["prvy_obraz"] - w["rezim_koniec"]
+        w["rezim_koniec"] - w["rezim"], w["prvy_obraz"] - w["rezim_koniec"],
+        w["prvy_obraz"] - (w["rezim"] - w["prvy_obrazok"])
     }' "$marks" >>"$WORK/startup.tsv"
 done
 xvfb_stop
@@ -122,6 +123,7 @@ START_SOUND_INPUT=$(median_col 4)
 START_CHECK=$(median_col 5)
 START_MODE=$(median_col 6)
 START_GAME=$(median_col 7)
+START_NO_CHECK=$(median_col 8)
 STARTS_OK=$(wc -l <"$WORK/startup_ok.tsv")
 
 # --- A scripted game under Xvfb ----------------------------------------------
@@ -207,8 +209,9 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
   awk -F'\t' '{
     po = ($6 == "") ? "" : sprintf("%.1f ns", $6 * 1e9)
     n = ($5 == "") ? "" : sprintf("%d", $5)
-    w = ($3 == "-") ? "-" : sprintf("%.3f %s", $3, $4)
-    printf "| `%s` | %.3f %s | %s | %s | %s |\n", $1, $2, $4, w, n, po
+    u = ($4 == "us") ? "µs" : $4
+    w = ($3 == "-") ? "-" : sprintf("%.3f %s", $3, u)
+    printf "| `%s` | %.3f %s | %s | %s | %s |\n", $1, $2, u, w, n, po
   }' "$WORK/medians.tsv"
   echo
   echo "What each one measures:"
@@ -226,7 +229,7 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
   echo "  rectangle as a plain blit) and \`BM_drawStatusBar\` are its parts."
   echo "- \`BM_BriefingPass_Nepriehladny\` / \`_Priehladny\`: one briefing pass with all 338 characters of the first"
   echo "  briefing revealed, text opaque (as the first briefing runs) and transparent (as the later ones run)."
-  echo "  \`BM_briefing_pass/0\` and \`/1\` are the same pass with a shorter message."
+  echo "  \`BM_briefing_pass/0\` (opaque) and \`/1\` (transparent) are the same pass with a shorter message."
   echo "- \`BM_shop_pass\`: one shop pass, pointer over the torpedo, transparent text, no retrace wait."
   echo "- \`BM_CreateMore\`: the 1024 × 768 night background."
   echo "- \`BM_alfont_*\`: text output from a warm cache (\`textout/<mode>/<size>\`: 0 opaque, -1 transparent), measuring,"
@@ -263,6 +266,7 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
     echo "| the asset check (until \`set_gfx_mode\`) | $START_CHECK |"
     echo "| setting the mode | $START_MODE |"
     echo "| world, background, fonts, briefing files and its first pass | $START_GAME |"
+    echo "| launch to the first frame less the asset check (derived per launch, not measured) | $START_NO_CHECK |"
   else
     echo "The game never reached its first briefing frame under Xvfb; no start-up figure."
   fi
