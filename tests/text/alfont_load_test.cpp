@@ -51,19 +51,4 @@ TEST_F(AlfontLoad, TruncatedFontsNeverCrash)
     EXPECT_EQ(loaded + refused, 7);
 }
 
-TEST_F(AlfontLoad, EveryGameSizeLoadsOnEachDebianFace)
-{
-    for (const char *path : {DEJAVU_SANS, LIBERATION_SANS, FREE_SANS}) {
-        for (int size : {20, 25, 36}) {
-            SCOPED_TRACE(std::string(path) + " " + std::to_string(size));
-            ALFONT_FONT *f = Load(path, size);
-            ASSERT_NE(f, nullptr);
-            EXPECT_EQ(alfont_get_font_height(f), size);
-            // The line the face was set to never exceeds the height asked for.
-            ReferenceFace ref(path);
-            EXPECT_LE(ref.LineHeight(f->real_face_h), size);
-        }
-    }
-}
-
 }  // namespace
