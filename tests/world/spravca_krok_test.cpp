@@ -262,6 +262,34 @@ TEST_F(SvetTest, OnlyEveryThirdStepTouchesTheScreen)
     destroy_bitmap(obrazovka);
 }
 
+TEST_F(SvetTest, ScreenCopyMatchesTheStretchAtEverySize)
+{
+    // A pattern that shows any shift or scaling of the copy.
+    for (int y = 0; y < 768; y++)
+        for (int x = 0; x < 1024; x++)
+            putpixel(svet->Svet, x, y, makecol(x & 255, y & 255, (x ^ y) & 255));
+    postav_hraca(svet->Hrac, 300, 90, 0);
+
+    for (int w : {1024, 640, 1280}) {
+        int h = w * 3 / 4;
+        BITMAP *obrazovka = create_bitmap(w, h);
+        BITMAP *ocakavane = create_bitmap(w, h);
+        clear_to_color(obrazovka, 0);
+        clear_to_color(ocakavane, 0);
+        screen = obrazovka;
+        ked_vykresli = 3;
+        svet->Krok();
+        screen = nullptr;
+        // The world as Krok left it, stretched the general way.
+        stretch_blit(svet->Svet, ocakavane, 0, 0, 1024, 691, 0, 0, w, (int)(h * 9 / 10.0));
+        for (int y = 0; y < h; y++)
+            for (int x = 0; x < w; x++)
+                ASSERT_EQ(getpixel(obrazovka, x, y), getpixel(ocakavane, x, y)) << w << ": " << x << "," << y;
+        destroy_bitmap(obrazovka);
+        destroy_bitmap(ocakavane);
+    }
+}
+
 TEST_F(SvetTest, ExplosionAtTheSurfaceSinksAtTheSurfaceFloorSpeed)
 {
     postav_hraca(svet->Hrac, 300, 90, 0);
