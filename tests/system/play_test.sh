@@ -205,8 +205,25 @@ GAME_PID=
 [ "$rc" = 0 ] || fail "exit code $rc"
 note "game over"
 
-# Removals of enemies: six in all.
+# The background's progress, then mission 1's lone enemy as the first of its list.
+diff <(head -n 7 "$OUT") <(printf 'Creating more....\nFirst part created\nSecond part created\nCreating stars...\nMore sucessfully created!\nObjekt 1  PRVY\n uspesne pridany \n') ||
+  fail "start-up and mission 1 spawn lines"
+# Removals of enemies: six in all, each after the spawn of the explosion it
+# leaves, its neighbour marks agreeing with its position code. The last enemy
+# of each mission goes as the only one in its list.
 [ "$(count_lines "$OUT" ' Uber 1$')" -eq 6 ] || fail "not six enemy removals"
+grep -B2 ' Uber 1$' "$OUT" | grep -v '^--$' | awk '
+  NR % 3 == 1 && !/^Objekt 200  (PRVY|INY)$/ { bad = 1 }
+  NR % 3 == 2 && $0 != " uspesne pridany " { bad = 1 }
+  NR % 3 == 0 {
+    if (!/^(po1)?(po2)?(00|01|10|11) Uber 1$/) bad = 1
+    code = $0; sub(/ Uber 1$/, "", code); kod = substr(code, length(code) - 1)
+    if ((index(code, "po1") > 0) != (substr(kod, 1, 1) == "1")) bad = 1
+    if ((index(code, "po2") > 0) != (substr(kod, 2, 1) == "1")) bad = 1
+    last = $0
+    if (NR == 3 && $0 != "00 Uber 1") bad = 1
+  }
+  END { exit bad || last != "00 Uber 1" }' || fail "enemy removal lines"
 # The summary closes the output, without a final line break.
 summary=$(tail -c 300 "$OUT" | sed -n '/^P_VYPOCET/,$p')
 [ "$(tail -c 1 "$OUT" | od -An -c | tr -d ' ')" != '\n' ] || fail "the summary ends with a line break"
