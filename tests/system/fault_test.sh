@@ -35,7 +35,12 @@ ASSETS=(
 FAULTS=(missing empty junk half header lying directory)
 
 WORK=$(mktemp -d)
+GAME=
 cleanup() {
+  if [ -n "$GAME" ]; then
+    kill "$GAME" 2>/dev/null || true
+    wait "$GAME" 2>/dev/null || true
+  fi
   xvfb_stop
   rm -rf "$WORK"
 }
@@ -137,6 +142,7 @@ sleep 1
 kill -0 "$GAME" || fail "the intact copy died"
 kill "$GAME"
 wait "$GAME" 2>/dev/null || true
+GAME=
 if [ ${#failed[@]} -gt 0 ]; then
   printf 'FAILED: %s\n' "${failed[@]}" >&2
   fail "${#failed[@]} of $tried faults and bad inputs were not refused cleanly"
