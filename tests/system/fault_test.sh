@@ -65,10 +65,10 @@ while [ "$(stat -c %s "$WORK/junk")" -lt 8388608 ]; do
   tail -c +4097 "$WORK/game/ponorka" >>"$WORK/junk"
 done
 
-# Writes the bytes given as hex pairs at OFFSET of FILE, keeping its length.
+# Writes BYTES (printf escapes) at OFFSET of FILE, keeping its length.
 poke() {
-  local file=$1 offset=$2 hex=$3
-  echo "$hex" | xxd -r -p | dd of="$file" bs=1 seek="$offset" conv=notrunc status=none
+  local file=$1 offset=$2 bytes=$3
+  printf "$bytes" | dd of="$file" bs=1 seek="$offset" conv=notrunc status=none
 }
 
 # Puts FAULT into asset F of the private copy.
@@ -87,10 +87,10 @@ damage() {
     lying)
       cp "$good" "$path"
       case $f in
-        *.tga) poke "$path" 12 ffffffff ;;          # width and height 65535
-        *.bmp) poke "$path" 18 ffff0000ffff0000 ;;  # width and height 65535
-        *.wav) poke "$path" 40 ffffff7f ;;          # data chunk far longer than the file
-        *.ttf) poke "$path" 4 0fff ;;               # 4095 tables in the directory
+        *.tga) poke "$path" 12 '\xff\xff\xff\xff' ;;                  # width and height 65535
+        *.bmp) poke "$path" 18 '\xff\xff\x00\x00\xff\xff\x00\x00' ;;  # width and height 65535
+        *.wav) poke "$path" 40 '\xff\xff\xff\x7f' ;;                  # data chunk far longer than the file
+        *.ttf) poke "$path" 4 '\xff\xff' ;;                           # 65535 tables in the directory
       esac ;;
     directory) mkdir "$path" ;;
   esac
