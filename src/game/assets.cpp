@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include <allegro.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -48,20 +50,20 @@ uint32_t be32(const std::vector<unsigned char> &d, size_t i)
     return ((uint32_t)d[i] << 24) | ((uint32_t)d[i + 1] << 16) | ((uint32_t)d[i + 2] << 8) | d[i + 3];
 }
 
+// False when the path cannot be opened or is not a regular file (a directory opens on Linux).
 bool read_file(const char *path, std::vector<unsigned char> &data)
 {
     std::FILE *f = std::fopen(path, "rb");
     if (!f)
         return false;
-    // One read into a buffer of the file's size: the images are megabytes, and this runs at start-up.
-    long size = -1;
-    if (std::fseek(f, 0, SEEK_END) == 0)
-        size = std::ftell(f);
-    std::rewind(f);
-    if (size > 0) {
-        data.resize((size_t)size);
-        data.resize(std::fread(data.data(), 1, data.size(), f));
+    struct stat st;
+    if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::fclose(f);
+        return false;
     }
+    // One read into a buffer of the file's size: the images are megabytes, and this runs at start-up.
+    data.resize((size_t)st.st_size);
+    data.resize(std::fread(data.data(), 1, data.size(), f));
     std::fclose(f);
     return true;
 }
@@ -282,7 +284,8 @@ bool check_asset(const AssetFile &a, std::string &problem)
 {
     std::vector<unsigned char> d;
     if (!read_file(a.path, d)) {
-        problem = "missing";
+        struct stat st;
+        problem = stat(a.path, &st) == 0 ? "not a regular file" : "missing";
         return false;
     }
     if (d.empty()) {

@@ -216,3 +216,18 @@ TEST_F(KontrolaAssetov, ASoundWithAForgedLengthIsRefused)
 }
 
 } // namespace
+
+TEST_F(KontrolaAssetov, ADirectoryInPlaceOfAFileIsRefused)
+{
+    for (int i = 0; i < asset_file_count; i++) {
+        const char *cesta = asset_files[i].path;
+        fs::remove(cesta);
+        fs::create_directory(cesta);
+        bool ok;
+        std::string chyby = Skontroluj(ok);
+        EXPECT_FALSE(ok) << cesta;
+        EXPECT_NE(chyby.find(std::string("\"") + cesta + "\": not a regular file"), std::string::npos) << chyby;
+        fs::remove(cesta);
+        fs::copy_file(RUN / cesta, cesta);
+    }
+}
