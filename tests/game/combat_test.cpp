@@ -7,24 +7,10 @@
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "support/allegro_env.h"
+#include "support/zoznam.h"
 #include "world/spravca.h"
 
 namespace {
-
-int dlzka(Objekt *o)
-{
-    int n = 0;
-    for (; o != nullptr; o = o->GetDalsia())
-        n++;
-    return n;
-}
-
-Objekt *nty(Objekt *o, int n)
-{
-    for (int i = 0; i < n && o != nullptr; i++)
-        o = o->GetDalsia();
-    return o;
-}
 
 class Combat : public ::testing::Test {
 protected:

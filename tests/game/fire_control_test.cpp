@@ -8,24 +8,10 @@
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "support/allegro_env.h"
+#include "support/zoznam.h"
 #include "world/spravca.h"
 
 namespace {
-
-int dlzka(Objekt *o)
-{
-    int n = 0;
-    for (; o != nullptr; o = o->GetDalsia())
-        n++;
-    return n;
-}
-
-Objekt *posledny(Objekt *o)
-{
-    while (o != nullptr && o->GetDalsia() != nullptr)
-        o = o->GetDalsia();
-    return o;
-}
 
 // A world with the keyboard buffer holding one key, as after the first briefing.
 class FireControl : public ::testing::Test {
