@@ -49,9 +49,9 @@ Farba osvetli(Farba zaklad, double nx, double ny, double nz, double lesk)
     double dif = d > 0 ? d : 0;
     // Reflection of the light about the normal, compared with the view direction (0, 0, 1).
     double rz = 2 * d * nz - lz;
-    double spec = rz > 0 ? std::pow(rz, 24.0) * lesk : 0;
+    double odlesk = rz > 0 ? std::pow(rz, 24.0) * lesk : 0;
     Farba c = krat(zaklad, 0.38 + 0.8 * dif);
-    return plus(c, Farba{255 * spec, 250 * spec, 235 * spec});
+    return plus(c, Farba{255 * odlesk, 250 * odlesk, 235 * odlesk});
 }
 
 uint32_t Nahoda::Dalsie()
