@@ -3,7 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "game/briefing_pass.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
+#include "game/rozlisenie.h"
 #include "support/prostredie.h"
 #include "text/alfont.h"
 

@@ -6,7 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "game/more.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
+#include "game/frame_loop.h"
 #include "game/status_bar.h"
 #include "support/cas.h"
 #include "support/prostredie.h"

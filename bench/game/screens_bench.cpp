@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game/briefing_pass.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
 #include "game/shop_pass.h"
 #include "support/prostredie.h"
 #include "text/alfont.h"

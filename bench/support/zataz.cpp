@@ -81,18 +81,18 @@ void napln_svet(Spravca &svet, const Zataz &z)
                                {400, 0.3, 2000, 200}, {500, 1.0, 1000, 50}};
     for (int i = 0; i < z.nepriatelia; i++) {
         const Riadok &r = flotila[i % 5];
-        svet.Pridaj(1, n.medzi(550, 950), r.py + n.medzi(0, 100), r.speed, r.speed, 270, r.health, r.health, 0.2,
+        svet.Pridaj(TYP_NEPR1, n.medzi(550, 950), r.py + n.medzi(0, 100), r.speed, r.speed, 270, r.health, r.health, 0.2,
                     r.vybuch);
     }
 
     for (int i = 0; i < z.torpeda; i++)
-        svet.Pridaj(50, n.medzi(200, 900), n.medzi(120, 650), 0.5, 0.6, n.medzi(0, 360), 1000, 1000, 0.4, 50);
+        svet.Pridaj(TYP_STRELA1, n.medzi(200, 900), n.medzi(120, 650), 0.5, 0.6, n.medzi(0, 360), 1000, 1000, 0.4, 50);
     for (int i = 0; i < z.navnady; i++)
-        svet.Pridaj(51, n.medzi(100, 600), n.medzi(120, 650), 0.3, 0.3, 90, 1500, 1500, 0, 1);
+        svet.Pridaj(TYP_STRELA2, n.medzi(100, 600), n.medzi(120, 650), 0.3, 0.3, 90, 1500, 1500, 0, 1);
     for (int i = 0; i < z.nepr_torpeda; i++)
-        svet.Pridaj(52, n.medzi(200, 950), n.medzi(120, 650), 0.3, 0.3, n.medzi(0, 360), 1000, 1000, 0.5, 40);
+        svet.Pridaj(TYP_STRELA3, n.medzi(200, 950), n.medzi(120, 650), 0.3, 0.3, n.medzi(0, 360), 1000, 1000, 0.5, 40);
     for (int i = 0; i < z.gulky; i++)
-        svet.Pridaj(53, n.medzi(200, 900), n.medzi(120, 650), 0.5, 0.5, 90, 300, 300, 0, 20);
+        svet.Pridaj(TYP_STRELA4, n.medzi(200, 900), n.medzi(120, 650), 0.5, 0.5, 90, 300, 300, 0, 20);
     for (int i = 0; i < z.vybuchy; i++)
-        svet.Pridaj(200, n.medzi(100, 1000), n.medzi(120, 650), 0, 0, 0, 75, 75, 0, 0);
+        svet.Pridaj(TYP_VYBUCH1, n.medzi(100, 1000), n.medzi(120, 650), 0, 0, 0, 75, 75, 0, 0);
 }

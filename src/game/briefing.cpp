@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "game/briefing_pass.h"
-#include "game/casovac_obrazovky.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
+#include "game/rozlisenie.h"
 #include "text/alfont.h"
 
 void briefing_timer()

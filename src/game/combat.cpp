@@ -20,7 +20,7 @@ static void navnady(Spravca &world)
 {
     for (Objekt *d = world.GetZacStrela2(); d != nullptr; d = d->GetDalsia()) {
         if (skoncil(d)) {
-            world.Uber(51, d);
+            world.Uber(TYP_STRELA2, d);
             return;
         }
     }
@@ -52,19 +52,19 @@ static void nepriatelske_torpeda(Spravca &world)
 {
     for (Objekt *t = world.GetZacStrela3(); t != nullptr; t = t->GetDalsia()) {
         if (skoncil(t)) {
-            world.Uber(52, t);
+            world.Uber(TYP_STRELA3, t);
             return;
         }
         for (Objekt *d = world.GetZacStrela2(); d != nullptr; d = d->GetDalsia()) {
             if (vzdialPokus(t->GetPx(), t->GetPy(), d->GetPx(), d->GetPy()) < 8) {
                 // The torpedo's blast goes off first, then the decoy's.
-                world.Uber(52, t);
-                world.Uber(51, d);
+                world.Uber(TYP_STRELA3, t);
+                world.Uber(TYP_STRELA2, d);
                 return;
             }
         }
         if (zasah_trupu(world.GetHrac(), t)) {
-            world.Uber(52, t);
+            world.Uber(TYP_STRELA3, t);
             return;
         }
     }
@@ -74,7 +74,7 @@ static void vybuchy(Spravca &world)
 {
     for (Objekt *v = world.GetZacVybuch1(); v != nullptr; v = v->GetDalsia()) {
         if (v->GetHealth() <= 0) {
-            world.Uber(200, v);
+            world.Uber(TYP_VYBUCH1, v);
             return;
         }
     }
@@ -85,13 +85,13 @@ static void nepriatelia(Spravca &world)
 {
     for (Objekt *e = world.GetZacNepr1(); e != nullptr; e = e->GetDalsia()) {
         if (e->GetHealth() <= 0) {
-            world.Uber(1, e);
+            world.Uber(TYP_NEPR1, e);
             return;
         }
         if (e->GetPrebijanie() >= e->GetReload()) {
             e->SetPrebijanie(0);
             double h = e->GetUhol() * 3.14159265 / 180;
-            world.Pridaj(52, e->GetPx() + sin(h) * 25, e->GetPy() + cos(h) * 25, 0.3, 0.3, e->GetUhol(), 1000,
+            world.Pridaj(TYP_STRELA3, e->GetPx() + sin(h) * 25, e->GetPy() + cos(h) * 25, 0.3, 0.3, e->GetUhol(), 1000,
                          1000, 0.5, 40);
         }
     }
@@ -102,12 +102,12 @@ static void torpeda_hraca(Spravca &world)
 {
     for (Objekt *t = world.GetZacStrela1(); t != nullptr; t = t->GetDalsia()) {
         if (skoncil(t)) {
-            world.Uber(50, t);
+            world.Uber(TYP_STRELA1, t);
             return;
         }
         for (Objekt *e = world.GetZacNepr1(); e != nullptr; e = e->GetDalsia()) {
             if (vzdialPokus(t->GetPx(), t->GetPy(), e->GetPx(), e->GetPy()) < 18) {
-                world.Uber(50, t);
+                world.Uber(TYP_STRELA1, t);
                 return;
             }
         }

@@ -4,6 +4,7 @@
 
 #include <allegro.h>
 
+#include "objects/povel.h"
 #include "objects/ponorka.h"
 #include "world/spravca.h"
 
@@ -24,7 +25,7 @@ static void vystrel_torpedo(Spravca &world, Ponorka &hrac)
             if (hrac.GetNabijanie(i) == hrac.GetPrebi(i)) {
                 hrac.SetNabijanie(i, 0);
                 hrac.SetTorpedo(hrac.GetTorpedo() - 1);
-                world.Pridaj(50, hrac.GetVx(), hrac.GetVy(), hrac.GetSpeed(), hrac.GetMax_speed() * 1.2,
+                world.Pridaj(TYP_STRELA1, hrac.GetVx(), hrac.GetVy(), hrac.GetSpeed(), hrac.GetMax_speed() * 1.2,
                              hrac.GetUhol(), 1000, 1000, 0.4, 50);
                 hrac.SetPrebijanie(0);
                 break;
@@ -36,7 +37,7 @@ static void vystrel_torpedo(Spravca &world, Ponorka &hrac)
 static void vystrel_gulomet(Spravca &world, Ponorka &hrac)
 {
     if (hrac.GetNabijanie(SLOT_GULOMET) >= hrac.GetPrebi(SLOT_GULOMET)) {
-        world.Pridaj(53, hrac.GetVx(), hrac.GetVy(), hrac.GetSpeed(), hrac.GetMax_speed(), hrac.GetUhol(), 300,
+        world.Pridaj(TYP_STRELA4, hrac.GetVx(), hrac.GetVy(), hrac.GetSpeed(), hrac.GetMax_speed(), hrac.GetUhol(), 300,
                      300, 0, 20);
         hrac.SetNabijanie(SLOT_GULOMET, 0);
     }
@@ -48,7 +49,7 @@ static void vypusti_navnadu(Spravca &world, Ponorka &hrac)
     if (hrac.GetNabijanie(SLOT_NAVNADA) >= hrac.GetPrebi(SLOT_NAVNADA) && hrac.GetNavnada() > 0) {
         hrac.SetNabijanie(SLOT_NAVNADA, 0);
         hrac.SetNavnada(hrac.GetNavnada() - 1);
-        world.Pridaj(51, 2 * hrac.GetPx() - hrac.GetVx() - 100, 2 * hrac.GetPy() - hrac.GetVy(), hrac.GetSpeed(),
+        world.Pridaj(TYP_STRELA2, 2 * hrac.GetPx() - hrac.GetVx() - 100, 2 * hrac.GetPy() - hrac.GetVy(), hrac.GetSpeed(),
                      hrac.GetSpeed(), hrac.GetUhol(), 1500, 1500, 0, 1);
     }
 }
@@ -60,7 +61,7 @@ static void rad_vybuchov(Spravca &world, Ponorka &hrac)
         hrac.SetNabijanie(SLOT_RAD_VYBUCHOV, 0);
         for (int k = 2; k < 20; k++) {
             double h = hrac.GetUhol() * 3.14159265 / 180;
-            world.Pridaj(200, hrac.GetVx() + sin(h) * (50 * k), hrac.GetVy() + cos(h) * (50 * k), 0, 0, 0, 75, 75,
+            world.Pridaj(TYP_VYBUCH1, hrac.GetVx() + sin(h) * (50 * k), hrac.GetVy() + cos(h) * (50 * k), 0, 0, 0, 75, 75,
                          0, 0);
         }
     }
@@ -71,24 +72,24 @@ static void velky_vybuch(Spravca &world, Ponorka &hrac)
 {
     if (hrac.GetNabijanie(SLOT_VELKY_VYBUCH) >= hrac.GetPrebi(SLOT_VELKY_VYBUCH)) {
         hrac.SetNabijanie(SLOT_VELKY_VYBUCH, 0);
-        world.Pridaj(200, 512, 384, 0, 0, 0, 400, 400, 0, 0);
+        world.Pridaj(TYP_VYBUCH1, 512, 384, 0, 0, 0, 400, 400, 0, 0);
     }
 }
 
 void fire_control(Spravca &world)
 {
     // The buffer is never read, so after the first key of the run this stays open.
-    if (!keypressed())
+    if (!buffer_klavesnice())
         return;
     Ponorka &hrac = world.GetHrac();
-    if (key[KEY_F])
+    if (drzi_klavesu(KEY_F))
         vystrel_torpedo(world, hrac);
-    if (key[KEY_C])
+    if (drzi_klavesu(KEY_C))
         vystrel_gulomet(world, hrac);
-    if (key[KEY_X])
+    if (drzi_klavesu(KEY_X))
         vypusti_navnadu(world, hrac);
-    if (key[KEY_R])
+    if (drzi_klavesu(KEY_R))
         rad_vybuchov(world, hrac);
-    if (key[KEY_E])
+    if (drzi_klavesu(KEY_E))
         velky_vybuch(world, hrac);
 }

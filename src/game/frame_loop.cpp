@@ -1,8 +1,13 @@
+#include "game/frame_loop.h"
+
+#include "game/casovac.h"
 #include "game/combat.h"
 #include "game/fire_control.h"
-#include "game/pokus.h"
 #include "game/status_bar.h"
+#include "objects/povel.h"
 #include "world/spravca.h"
+
+int kedy_vykresli = 1;
 
 int ukazovatel(int hodnota, int plna)
 {
@@ -14,8 +19,10 @@ static int naboj(const Ponorka &hrac, int slot)
     return ukazovatel(hrac.GetNabijanie(slot), hrac.GetPrebi(slot));
 }
 
-void frame_step(Spravca &svet, Hra &hra)
+void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
 {
+    // The whole step sees this one command, however the keyboard changes meanwhile.
+    nastav_povel(&povel);
     fire_control(svet);
     resolve_combat(svet);
     if (kedy_vykresli == 3)
@@ -36,10 +43,10 @@ void frame_step(Spravca &svet, Hra &hra)
     }
     kedy_vykresli++;
     hra.kroky++;
+    nastav_povel(nullptr);
 }
 
-void run_mission(Spravca &svet, Hra &hra)
+void frame_step(Spravca &svet, Hra &hra)
 {
-    while (svet.GetZacNepr1() != nullptr)
-        frame_step(svet, hra);
+    frame_step(svet, hra, povel_z_allegra());
 }

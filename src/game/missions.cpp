@@ -1,9 +1,10 @@
 #include "game/missions.h"
 
-#include "game/briefing.h"
-#include "game/pokus.h"
-#include "game/shop.h"
+#include <allegro.h>
+
+#include "game/frame_loop.h"
 #include "game/waves.h"
+#include "objects/povel.h"
 #include "world/spravca.h"
 
 // The commander's four messages, shown exactly as written.
@@ -23,31 +24,85 @@ static char sprava_misia2[] =
     "vybusninami.\n\nPozor na ne!!!";
 static char sprava_koniec[] = "Neskutocne!!!\n\nSkvela praca!!!";
 
-void navsteva_obchodu(Spravca &svet)
+bool Priebeh::po_kroku(Spravca &, Hra &, int, bool)
 {
-    Ponorka &hrac = svet.GetHrac();
-    int peniaze = hrac.GetMoney();
-    int torpeda = hrac.GetTorpedo();
-    int navnady = hrac.GetNavnada();
-    shop(&peniaze, 50, 10, 0, 0, &torpeda, &navnady);
-    hrac.SetMoney(peniaze);
-    hrac.SetTorpedo(torpeda);
-    hrac.SetNavnada(navnady);
+    return true;
 }
 
-void hraj_misie(Spravca &svet, Hra &hra)
+bool Priebeh::po_misii(Spravca &, Hra &, int)
+{
+    return true;
+}
+
+void priprav_svet(Spravca &svet)
+{
+    svet.GetHrac().SetHealth(10000);
+    svet.GetHrac().SetMax_health(10000);
+}
+
+bool kup_torpedo(Nakup &n)
+{
+    if (n.peniaze < n.cena_torpeda)
+        return false;
+    n.peniaze -= n.cena_torpeda;
+    n.torpeda += 1;
+    return true;
+}
+
+bool kup_navnadu(Nakup &n)
+{
+    if (n.peniaze < n.cena_navnady)
+        return false;
+    n.peniaze -= n.cena_navnady;
+    n.navnady += 1;
+    return true;
+}
+
+bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh)
+{
+    Ponorka &hrac = svet.GetHrac();
+    Nakup n{hrac.GetMoney(), hrac.GetTorpedo(), hrac.GetNavnada(), CENA_TORPEDA, CENA_NAVNADY};
+    bool dalej = priebeh.obchod(n);
+    hrac.SetMoney(n.peniaze);
+    hrac.SetTorpedo(n.torpeda);
+    hrac.SetNavnada(n.navnady);
+    return dalej;
+}
+
+bool run_mission(Spravca &svet, Hra &hra, Priebeh &priebeh, int misia)
+{
+    while (svet.GetZacNepr1() != nullptr) {
+        Povel povel;
+        if (!priebeh.povel(svet, hra, misia, povel))
+            return false;
+        bool kreslenie = kedy_vykresli == 3;
+        frame_step(svet, hra, povel);
+        if (!priebeh.po_kroku(svet, hra, misia, kreslenie))
+            return false;
+    }
+    return priebeh.po_misii(svet, hra, misia);
+}
+
+// One mission: its briefing, its wave, its steps, the praise and the shop.
+static bool misia(Spravca &svet, Hra &hra, Priebeh &priebeh, int cislo, int farba, char *sprava, int farba_po,
+                  char *sprava_po)
+{
+    if (!priebeh.briefing(hra, farba, sprava))
+        return false;
+    spawn_mission(svet, cislo);
+    if (!run_mission(svet, hra, priebeh, cislo))
+        return false;
+    if (!priebeh.briefing(hra, farba_po, sprava_po))
+        return false;
+    return navsteva_obchodu(svet, priebeh);
+}
+
+bool hraj_misie(Spravca &svet, Hra &hra, Priebeh &priebeh, int prva_misia)
 {
     // Nothing is reset between missions: the boat, its stocks and whatever
     // is still under way carry over.
-    briefing(hra.pismo_briefing, makecol(176, 128, 128), sprava_uvod);
-    spawn_mission(svet, 1);
-    run_mission(svet, hra);
-    briefing(hra.pismo_briefing, makecol(76, 176, 76), sprava_po_misii1);
-    navsteva_obchodu(svet);
-
-    briefing(hra.pismo_briefing, makecol(76, 176, 76), sprava_misia2);
-    spawn_mission(svet, 2);
-    run_mission(svet, hra);
-    briefing(hra.pismo_briefing, makecol(76, 128, 176), sprava_koniec);
-    navsteva_obchodu(svet);
+    if (prva_misia <= 1 && !misia(svet, hra, priebeh, 1, makecol(176, 128, 128), sprava_uvod,
+                                  makecol(76, 176, 76), sprava_po_misii1))
+        return false;
+    return misia(svet, hra, priebeh, 2, makecol(76, 176, 76), sprava_misia2, makecol(76, 128, 176), sprava_koniec);
 }

@@ -3,11 +3,55 @@
 
 class Spravca;
 struct Hra;
+struct Povel;
 
-// Briefing, mission 1, briefing, shop, briefing, mission 2, briefing, shop.
-void hraj_misie(Spravca &svet, Hra &hra);
+// Shop prices.
+const int CENA_TORPEDA = 50;
+const int CENA_NAVNADY = 10;
+
+// What a shop visit works on: the player's money and stocks and the prices.
+struct Nakup {
+    int peniaze;
+    int torpeda;
+    int navnady;
+    int cena_torpeda;
+    int cena_navnady;
+};
+
+// What the game, the replay tool and demo playback do differently around the
+// one mission flow: where each step's command comes from, whether the
+// screens are shown, what is recorded. Any hook returning false ends the run
+// there (the player left, a step limit, a broken demo); the caller knows why.
+class Priebeh {
+public:
+    virtual ~Priebeh() = default;
+    // The command of the next step of mission `misia`, taken once before it.
+    virtual bool povel(Spravca &svet, Hra &hra, int misia, Povel &p) = 0;
+    // After each step; `kreslenie` tells whether it was a drawing step.
+    virtual bool po_kroku(Spravca &svet, Hra &hra, int misia, bool kreslenie);
+    // After a mission's last step.
+    virtual bool po_misii(Spravca &svet, Hra &hra, int misia);
+    // A briefing with its text colour and message.
+    virtual bool briefing(Hra &hra, int farba, char *text) = 0;
+    // A shop visit: purchases change the money and stocks in `n`.
+    virtual bool obchod(Nakup &n) = 0;
+};
+
+// The boat as a game starts it.
+void priprav_svet(Spravca &svet);
+
+// Briefing, mission 1, briefing, shop, briefing, mission 2, briefing, shop;
+// from mission 2 on when `prva_misia` is 2. False when a hook ended the run.
+bool hraj_misie(Spravca &svet, Hra &hra, Priebeh &priebeh, int prva_misia = 1);
+
+// Frame steps until the enemy list is empty.
+bool run_mission(Spravca &svet, Hra &hra, Priebeh &priebeh, int misia);
 
 // One shop visit: the player's money and stocks go in, the shop's result comes back.
-void navsteva_obchodu(Spravca &svet);
+bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh);
+
+// One item bought when the money covers it; false and nothing changed otherwise.
+bool kup_torpedo(Nakup &n);
+bool kup_navnadu(Nakup &n);
 
 #endif

@@ -5,48 +5,17 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <allegro.h>
+
 #include "game/assets.h"
+#include "game/casovac.h"
+#include "game/frame_loop.h"
 #include "game/missions.h"
 #include "game/more.h"
+#include "game/obrazovky.h"
+#include "game/rozlisenie.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
-
-int kedy_vykresli = 1;
-int width = 1024;
-int height = 768;
-std::atomic<int> ido{0};
-std::atomic<int> timer{0};
-std::atomic<int> ms{0};
-std::atomic<bool> mozme_kupit{true};
-
-void dalsia()
-{
-    ido++;
-    timer++;
-}
-END_OF_FUNCTION(dalsia)
-
-int pockaj_ticks(int screen_w)
-{
-    switch (screen_w) {
-    case 640:
-        return 20;
-    case 1024:
-        return 15;
-    case 1280:
-        return 12;
-    default:
-        return 0;
-    }
-}
-
-void pockaj(int n)
-{
-    timer = 0;
-    // Re-read the counter on every pass; yield so the display server keeps up.
-    while (timer < n)
-        rest(0);
-}
 
 void print_summary(int kroky, int ido_ms, int health)
 {
@@ -79,8 +48,7 @@ static int bez_grafiky(bool system_bezi)
 static int hraj()
 {
     Spravca svet;
-    svet.GetHrac().SetHealth(10000);
-    svet.GetHrac().SetMax_health(10000);
+    priprav_svet(svet);
 
     Hra hra;
     hra.kroky = 0;
@@ -95,7 +63,8 @@ static int hraj()
     hra.stavovy_riadok = create_bitmap(SCREEN_W, (int)((long double)SCREEN_H / 10.0));
     clear_bitmap(hra.stavovy_riadok);
 
-    hraj_misie(svet, hra);
+    HraNaObrazovke obrazovky;
+    hraj_misie(svet, hra, obrazovky);
 
     print_summary(hra.kroky, ido, svet.GetHrac().GetHealth());
     fflush(stdout);
@@ -124,11 +93,7 @@ int pokus_main()
         return bez_grafiky(true);
 
     srand(time(NULL));
-    LOCK_VARIABLE(ido);
-    LOCK_VARIABLE(timer);
-    LOCK_FUNCTION(dalsia);
-    install_int(dalsia, 1);
-    ido = 0;
+    spusti_casovac();
 
     int vysledok = hraj();
     alfont_exit();

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "game/casovac_obrazovky.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
+#include "game/rozlisenie.h"
 #include "game/shop_pass.h"
 #include "text/alfont.h"
 

@@ -29,7 +29,7 @@ void pridaj_vlnu(Spravca &svet, const Nepriatel *vlna, int pocet)
 {
     for (int i = 0; i < pocet; i++) {
         const Nepriatel &n = vlna[i];
-        svet.Pridaj(1, n.px, n.py, n.speed, n.max_speed, n.uhol, n.health, n.max_health, n.otacanie, n.vybuch);
+        svet.Pridaj(TYP_NEPR1, n.px, n.py, n.speed, n.max_speed, n.uhol, n.health, n.max_health, n.otacanie, n.vybuch);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "objects/obrazky.h"
+#include "objects/povel.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ Ponorka::Ponorka()
     Reload = 100;
     Money = 0;
     Obrazok = obrazok_kopia(OBRAZOK_VPRAVO);
-    Max_obrat = 0;
+    Max_obrat = OBRAT_ZIADNY;
     Obrat = 0;
     for (int i = 0; i < PONORKA_SLOTY; i++) {
         Nabijanie[i] = NABIJANIE_SLOTOV[i];
@@ -66,26 +67,26 @@ void Ponorka::Ovladanie()
 
     // Facing follows Obrat, so the controls change sides at the image swap.
     bool vpravo = Obrat >= 0 && Obrat <= 90;
-    if (keypressed() && Py > 86 && Py < 604) {
-        if (key[KEY_RIGHT]) {
+    if (buffer_klavesnice() && Py > 86 && Py < 604) {
+        if (drzi_klavesu(KEY_RIGHT)) {
             if (vpravo)
                 Speed = Speed + Zrychlenie;
             else
                 Speed = Speed - Zrychlenie;
         }
-        if (key[KEY_LEFT]) {
+        if (drzi_klavesu(KEY_LEFT)) {
             if (vpravo)
                 Speed = Speed - Zrychlenie;
             else
                 Speed = Speed + Zrychlenie;
         }
-        if (key[KEY_S]) {
+        if (drzi_klavesu(KEY_S)) {
             if (vpravo)
                 Uhol = Uhol - Otacanie;
             else
                 Uhol = Uhol + Otacanie;
         }
-        if (key[KEY_W]) {
+        if (drzi_klavesu(KEY_W)) {
             if (vpravo)
                 Uhol = Uhol + Otacanie;
             else
@@ -119,51 +120,51 @@ void Ponorka::Ovladanie()
     }
 
     if (Py > 86 && Py < 604) {
-        if (key[KEY_UP])
+        if (drzi_klavesu(KEY_UP))
             Horedole = -0.1;
-        if (key[KEY_DOWN])
+        if (drzi_klavesu(KEY_DOWN))
             Horedole = 0.1;
     }
 
     if (Py < 101)
         Py = 101;
 
-    if (!key[KEY_UP] && !key[KEY_DOWN])
+    if (!drzi_klavesu(KEY_UP) && !drzi_klavesu(KEY_DOWN))
         Horedole = 0;
 
-    if (key[KEY_SPACE] && Max_obrat == 0) {
+    if (drzi_klavesu(KEY_SPACE) && Max_obrat == OBRAT_ZIADNY) {
         if (Obrat == 0)
-            Max_obrat = 1;
+            Max_obrat = OBRAT_DOLAVA;
         if (Obrat == 180)
-            Max_obrat = 2;
+            Max_obrat = OBRAT_DOPRAVA;
     }
 
-    if (Max_obrat == 1 || Max_obrat == 3) {
+    if (Max_obrat == OBRAT_DOLAVA || Max_obrat == OBRAT_DOLAVA_DOKONCI) {
         Obrat = Obrat + 1;
         if (Obrat == 90) {
             destroy_bitmap(Obrazok);
             Obrazok = obrazok_kopia(OBRAZOK_VLAVO);
-            Max_obrat = 3;
+            Max_obrat = OBRAT_DOLAVA_DOKONCI;
             Uhol = 360 - Uhol;
         }
     }
-    if (Max_obrat == 2 || Max_obrat == 4) {
+    if (Max_obrat == OBRAT_DOPRAVA || Max_obrat == OBRAT_DOPRAVA_DOKONCI) {
         Obrat = Obrat - 1;
         if (Obrat == 90) {
             destroy_bitmap(Obrazok);
             Obrazok = obrazok_kopia(OBRAZOK_VPRAVO);
-            Max_obrat = 4;
+            Max_obrat = OBRAT_DOPRAVA_DOKONCI;
             Uhol = 360 - Uhol;
         }
     }
 
     if (Obrat >= 180) {
         Obrat = 180;
-        Max_obrat = 0;
+        Max_obrat = OBRAT_ZIADNY;
     }
     if (Obrat <= 0) {
         Obrat = 0;
-        Max_obrat = 0;
+        Max_obrat = OBRAT_ZIADNY;
     }
 
     Vx = Px + 50 * sin(Uhol * PONORKA_PI / 180) - 50 - Otacanie / 90;

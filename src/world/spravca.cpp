@@ -62,22 +62,22 @@ Spravca::~Spravca()
 
 bool Spravca::zoznam(int type, Objekt **&zac, Objekt **&kon)
 {
-    if (type == 1) {
+    if (type == TYP_NEPR1) {
         zac = &ZacNepr1;
         kon = &KonNepr1;
-    } else if (type == 50) {
+    } else if (type == TYP_STRELA1) {
         zac = &ZacStrela1;
         kon = &KonStrela1;
-    } else if (type == 51) {
+    } else if (type == TYP_STRELA2) {
         zac = &ZacStrela2;
         kon = &KonStrela2;
-    } else if (type == 52) {
+    } else if (type == TYP_STRELA3) {
         zac = &ZacStrela3;
         kon = &KonStrela3;
-    } else if (type == 53) {
+    } else if (type == TYP_STRELA4) {
         zac = &ZacStrela4;
         kon = &KonStrela4;
-    } else if (type == 200) {
+    } else if (type == TYP_VYBUCH1) {
         zac = &ZacVybuch1;
         kon = &KonVybuch1;
     } else {
@@ -99,15 +99,15 @@ void Spravca::Pridaj(int type, double px, double py, double speed, double max_sp
     Objekt *kon = *kon_clen;
 
     Objekt *o;
-    if (type == 1)
+    if (type == TYP_NEPR1)
         o = new Nepr1;
-    else if (type == 50)
+    else if (type == TYP_STRELA1)
         o = new Strela1;
-    else if (type == 51)
+    else if (type == TYP_STRELA2)
         o = new Strela2;
-    else if (type == 52)
+    else if (type == TYP_STRELA3)
         o = new Strela3;
-    else if (type == 53)
+    else if (type == TYP_STRELA4)
         o = new Strela4;
     else
         o = new Vybuch1;
@@ -141,7 +141,7 @@ void Spravca::Pridaj(int type, double px, double py, double speed, double max_sp
     *zac_clen = zac;
     *kon_clen = kon;
 
-    if (type == 200)
+    if (type == TYP_VYBUCH1)
         zasah_vybuchom(o);
 }
 
@@ -217,8 +217,8 @@ void Spravca::Uber(int type, Objekt *o)
     Objekt *kon = *kon_clen;
 
     // Spawned while o is still linked, so the blast reaches everything near it at once.
-    if (type != 200)
-        Pridaj(200, o->GetPx(), o->GetPy(), 0.0, 0.0, 0.0, o->GetVybuch(), o->GetVybuch(), 0.0, 0);
+    if (type != TYP_VYBUCH1)
+        Pridaj(TYP_VYBUCH1, o->GetPx(), o->GetPy(), 0.0, 0.0, 0.0, o->GetVybuch(), o->GetVybuch(), 0.0, 0);
 
     Objekt *predosla = nullptr;
     Objekt *dalsia = nullptr;
@@ -253,7 +253,7 @@ void Spravca::Uber(int type, Objekt *o)
     *zac_clen = zac;
     *kon_clen = kon;
 
-    if (type == 1)
+    if (type == TYP_NEPR1)
         Hrac.SetMoney(Hrac.GetMoney() + 100);
     printf(" Uber %d\n", type);
 }
@@ -346,7 +346,7 @@ void Spravca::Krok()
         posun(b);
         b->Pohni();
         if (b->GetHealth() <= 0 || b->GetPrebijanie() >= b->GetReload()) {
-            Uber(53, b);
+            Uber(TYP_STRELA4, b);
             break;
         }
         bool zasah = false;
@@ -357,7 +357,7 @@ void Spravca::Krok()
             }
         }
         if (zasah) {
-            Uber(53, b);
+            Uber(TYP_STRELA4, b);
             break;
         }
         if (kresli)

@@ -9,12 +9,22 @@
 // Drawing-phase counter of the world step: a step that starts with 3 draws.
 extern int ked_vykresli;
 
+// Type codes naming a kind of object. Pridaj and Uber take them as plain ints,
+// since they are printed as numbers.
+enum TypObjektu {
+    TYP_NEPR1 = 1,      // enemy submarine
+    TYP_STRELA1 = 50,   // player torpedo
+    TYP_STRELA2 = 51,   // decoy
+    TYP_STRELA3 = 52,   // enemy torpedo
+    TYP_STRELA4 = 53,   // gun bullet
+    TYP_VYBUCH1 = 200,  // explosion
+};
+
 // Euclidean distance of two points.
 double vzdialSpravca(double x1, double y1, double x2, double y2);
 
 // Owns the player, one intrusive list per kind of object and the world
-// bitmap. Type codes: 1 enemy, 50 player torpedo, 51 decoy, 52 enemy
-// torpedo, 53 gun bullet, 200 explosion.
+// bitmap, one list per type code.
 class Spravca {
 private:
     Objekt *ZacNepr1;

@@ -5,7 +5,7 @@
 
 #include "game/briefing.h"
 #include "game/briefing_pass.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
 #include "support/allegro_env.h"
 #include "screens_assets.h"
 #include "text/alfont.h"

@@ -38,10 +38,10 @@ protected:
     Ponorka &hrac() { return svet->GetHrac(); }
 
     // Enemy torpedo as the enemies fire it.
-    void torpedo_nepriatela(double x, double y) { svet->Pridaj(52, x, y, 0.3, 0.3, 270, 1000, 1000, 0.5, 40); }
-    void navnada(double x, double y) { svet->Pridaj(51, x, y, 0.2, 0.2, 90, 1500, 1500, 0, 1); }
-    void nepriatel(double x, double y) { svet->Pridaj(1, x, y, 0.3, 0.3, 270, 1500, 1500, 0.2, 100); }
-    void torpedo_hraca(double x, double y) { svet->Pridaj(50, x, y, 0.3, 0.6, 90, 1000, 1000, 0.4, 50); }
+    void torpedo_nepriatela(double x, double y) { svet->Pridaj(TYP_STRELA3, x, y, 0.3, 0.3, 270, 1000, 1000, 0.5, 40); }
+    void navnada(double x, double y) { svet->Pridaj(TYP_STRELA2, x, y, 0.2, 0.2, 90, 1500, 1500, 0, 1); }
+    void nepriatel(double x, double y) { svet->Pridaj(TYP_NEPR1, x, y, 0.3, 0.3, 270, 1500, 1500, 0.2, 100); }
+    void torpedo_hraca(double x, double y) { svet->Pridaj(TYP_STRELA1, x, y, 0.3, 0.6, 90, 1000, 1000, 0.4, 50); }
     // Output of one combat pass alone.
     std::string boj()
     {
@@ -189,9 +189,9 @@ TEST_F(Combat, ExpiredAndDeadProjectilesGoOnePerListPerStep)
 
 TEST_F(Combat, SpentExplosionsGoWithoutANewOne)
 {
-    svet->Pridaj(200, 100, 700, 0, 0, 0, 10, 10, 0, 0);
-    svet->Pridaj(200, 200, 700, 0, 0, 0, 10, 10, 0, 0);
-    svet->Pridaj(200, 300, 700, 0, 0, 0, 10, 10, 0, 0);
+    svet->Pridaj(TYP_VYBUCH1, 100, 700, 0, 0, 0, 10, 10, 0, 0);
+    svet->Pridaj(TYP_VYBUCH1, 200, 700, 0, 0, 0, 10, 10, 0, 0);
+    svet->Pridaj(TYP_VYBUCH1, 300, 700, 0, 0, 0, 10, 10, 0, 0);
     nty(svet->GetZacVybuch1(), 1)->SetHealth(0);
     nty(svet->GetZacVybuch1(), 2)->SetHealth(-3);
     EXPECT_EQ(boj(), "po1po211 Uber 200\n");
@@ -330,7 +330,7 @@ TEST_F(Combat, WalksRunInTheirOrder)
     svet->GetZacStrela2()->SetHealth(0);
     torpedo_nepriatela(300, 700);
     svet->GetZacStrela3()->SetHealth(0);
-    svet->Pridaj(200, 500, 700, 0, 0, 0, 1, 1, 0, 0);
+    svet->Pridaj(TYP_VYBUCH1, 500, 700, 0, 0, 0, 1, 1, 0, 0);
     svet->GetZacVybuch1()->SetHealth(0);
     nepriatel(700, 700);
     svet->GetZacNepr1()->SetHealth(0);

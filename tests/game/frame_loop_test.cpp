@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/pokus.h"
+#include "game/casovac.h"
+#include "game/frame_loop.h"
+#include "game/obrazovky.h"
 #include "game/status_bar.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
@@ -85,7 +87,7 @@ TEST_F(FrameLoop, CadenceCarriesIntoTheNextMission)
     // Mission 1 ends after step 7; the second step of mission 2 (step 9) draws.
     for (int s = 1; s <= 7; s++)
         step();
-    svet->Pridaj(1, 2048, 300, 0, 0, 270, 1000, 1000, 0.2, 50);
+    svet->Pridaj(TYP_NEPR1, 2048, 300, 0, 0, 270, 1000, 1000, 0.2, 50);
     EXPECT_FALSE(step());
     EXPECT_TRUE(step());
     EXPECT_EQ(hra.kroky, 9);
@@ -177,7 +179,8 @@ TEST_F(FrameLoop, DrawingStepAt1024ShowsThePreviousBarAndRedrawsItFromThePlayer)
 TEST_F(FrameLoop, RunMissionStopsWhenTheEnemyListEmpties)
 {
     // Nothing to fight: the loop does not step at all.
-    run_mission(*svet, hra);
+    HraNaObrazovke obrazovky;
+    run_mission(*svet, hra, obrazovky, 1);
     EXPECT_EQ(hra.kroky, 0);
 }
 

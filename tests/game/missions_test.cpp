@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "game/missions.h"
-#include "game/pokus.h"
+#include "game/casovac.h"
+#include "game/obrazovky.h"
 #include "game/waves.h"
 #include "screens_assets.h"
 #include "support/allegro_env.h"
@@ -18,7 +19,7 @@ namespace {
 void potop_vsetkych(Spravca &svet)
 {
     while (svet.GetZacNepr1() != nullptr)
-        svet.Uber(1, svet.GetZacNepr1());
+        svet.Uber(TYP_NEPR1, svet.GetZacNepr1());
 }
 
 // Waits (at most a few seconds) until the purchase gate has the given value;
@@ -73,6 +74,7 @@ TEST_F(MissionFlow, ShopsSpendOnlyWhatTheSunkEnemiesPaid)
 {
     AssetDir dir;
     Spravca svet;
+    HraNaObrazovke obrazovky;
     Ponorka &hrac = svet.GetHrac();
     int torpeda = hrac.GetTorpedo(), navnady = hrac.GetNavnada();
     ASSERT_EQ(hrac.GetMoney(), 0);
@@ -85,7 +87,7 @@ TEST_F(MissionFlow, ShopsSpendOnlyWhatTheSunkEnemiesPaid)
     bool ok = false;
     std::thread mys(hrac_v_obchode, std::initializer_list<std::pair<int, int>>{{300, 200}, {600, 200}, {600, 200}},
                     &ok);
-    navsteva_obchodu(svet);
+    navsteva_obchodu(svet, obrazovky);
     mys.join();
     ASSERT_TRUE(ok);
     EXPECT_EQ(hrac.GetMoney(), 30);
@@ -100,7 +102,7 @@ TEST_F(MissionFlow, ShopsSpendOnlyWhatTheSunkEnemiesPaid)
     mouse_x = 400;
     mouse_y = 530;
     mouse_b = 1;
-    navsteva_obchodu(svet);
+    navsteva_obchodu(svet, obrazovky);
     EXPECT_EQ(hrac.GetMoney(), 530);
     EXPECT_EQ(hrac.GetTorpedo(), torpeda + 1);
     EXPECT_EQ(hrac.GetNavnada(), navnady + 2);
@@ -110,6 +112,7 @@ TEST_F(MissionFlow, FirstShopWithNoPurchasesLeavesExactlyOneHundred)
 {
     AssetDir dir;
     Spravca svet;
+    HraNaObrazovke obrazovky;
     Ponorka &hrac = svet.GetHrac();
     hrac.SetHealth(1234);
     spawn_mission(svet, 1);
@@ -117,7 +120,7 @@ TEST_F(MissionFlow, FirstShopWithNoPurchasesLeavesExactlyOneHundred)
     mouse_x = 352;
     mouse_y = 517;
     mouse_b = 1;
-    navsteva_obchodu(svet);
+    navsteva_obchodu(svet, obrazovky);
     EXPECT_EQ(hrac.GetMoney(), 100);
     EXPECT_EQ(hrac.GetHealth(), 1234) << "the shop does not mend the boat";
 }

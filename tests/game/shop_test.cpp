@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/pokus.h"
+#include "game/casovac.h"
 #include "game/shop.h"
 #include "game/shop_pass.h"
 #include "screens_assets.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/casovac.h"
 #include "game/pokus.h"
 
 namespace {

@@ -61,7 +61,7 @@ TEST_F(PonorkaTest, ConstructorStartsLevelFacingRightWithEveryWeaponReady)
     EXPECT_EQ(p.GetPrebijanie(), 0);
     EXPECT_EQ(p.GetMoney(), 0);
     EXPECT_EQ(p.GetHealth(), 1);
-    EXPECT_EQ(p.GetMax_obrat(), 0);
+    EXPECT_EQ(p.GetMax_obrat(), OBRAT_ZIADNY);
     EXPECT_EQ(p.GetObrat(), 0);
     EXPECT_EQ(p.GetHoredole(), 0);
     ASSERT_NE(p.GetObrazok(), nullptr);
@@ -272,7 +272,7 @@ TEST_F(PonorkaTest, AboutTurnSwapsImageAndMirrorsHeadingHalfWay)
     key[KEY_SPACE] = 1;
     p.Ovladanie();
     key[KEY_SPACE] = 0;
-    EXPECT_EQ(p.GetMax_obrat(), 1);
+    EXPECT_EQ(p.GetMax_obrat(), OBRAT_DOLAVA);
     EXPECT_EQ(p.GetObrat(), 1);
 
     int kroky_otocky = 1;
@@ -282,12 +282,12 @@ TEST_F(PonorkaTest, AboutTurnSwapsImageAndMirrorsHeadingHalfWay)
         kroky_otocky++;
     }
     EXPECT_EQ(kroky_otocky, 90);
-    EXPECT_EQ(p.GetMax_obrat(), 3);
+    EXPECT_EQ(p.GetMax_obrat(), OBRAT_DOLAVA_DOKONCI);
     EXPECT_EQ(p.GetUhol(), 260);  // still ten degrees bow up, now facing left
     ASSERT_NE(p.GetObrazok(), nullptr);
     EXPECT_TRUE(pixel_is(p.GetObrazok(), 0, 0, FARBA_HRAC_VLAVO));
 
-    while (p.GetMax_obrat() != 0) {
+    while (p.GetMax_obrat() != OBRAT_ZIADNY) {
         p.Ovladanie();
         kroky_otocky++;
     }
@@ -298,14 +298,14 @@ TEST_F(PonorkaTest, AboutTurnSwapsImageAndMirrorsHeadingHalfWay)
     // And back: a full turn to the right also takes 180 steps.
     key[KEY_SPACE] = 1;
     p.Ovladanie();
-    EXPECT_EQ(p.GetMax_obrat(), 2);
+    EXPECT_EQ(p.GetMax_obrat(), OBRAT_DOPRAVA);
     EXPECT_EQ(p.GetObrat(), 179);
     int spat = 1;
-    while (p.GetMax_obrat() != 0) {
+    while (p.GetMax_obrat() != OBRAT_ZIADNY) {
         p.Ovladanie();
         spat++;
         if (p.GetObrat() == 90) {
-            EXPECT_EQ(p.GetMax_obrat(), 4);
+            EXPECT_EQ(p.GetMax_obrat(), OBRAT_DOPRAVA_DOKONCI);
             EXPECT_EQ(p.GetUhol(), 100);
             EXPECT_TRUE(pixel_is(p.GetObrazok(), 0, 0, FARBA_HRAC_VPRAVO));
         }
@@ -319,7 +319,7 @@ TEST_F(PonorkaTest, ControlsChangeSidesAtTheSwapNotAtTheEnd)
     Ponorka p;
     p.SetSpeed(0);
     p.SetObrat(89);
-    p.SetMax_obrat(1);
+    p.SetMax_obrat(OBRAT_DOLAVA);
     stlacene_nieco();
     key[KEY_RIGHT] = 1;
     p.Ovladanie();  // still facing right when the throttle is read, then swaps
@@ -335,9 +335,9 @@ TEST_F(PonorkaTest, ControlsChangeSidesAtTheSwapNotAtTheEnd)
     key[KEY_SPACE] = 1;
     while (p.GetObrat() < 180)
         p.Ovladanie();
-    EXPECT_EQ(p.GetMax_obrat(), 0);
+    EXPECT_EQ(p.GetMax_obrat(), OBRAT_ZIADNY);
     p.Ovladanie();
-    EXPECT_EQ(p.GetMax_obrat(), 2);
+    EXPECT_EQ(p.GetMax_obrat(), OBRAT_DOPRAVA);
     EXPECT_EQ(p.GetObrat(), 179);
 }
 
@@ -416,7 +416,7 @@ TEST_F(PonorkaKreslenie, SqueezedToHalfWidthAtObrat45)
 TEST_F(PonorkaKreslenie, WideningNewImageAtObrat135)
 {
     p.SetObrat(89);
-    p.SetMax_obrat(1);
+    p.SetMax_obrat(OBRAT_DOLAVA);
     p.Ovladanie();  // swap to the left image
     p.SetObrat(135);
     p.Nakresli();

@@ -14,9 +14,9 @@ protected:
     {
         testing::internal::CaptureStdout();
         for (int i = 0; i < 3; i++)
-            svet.Pridaj(50, 100 + i, 200, 0, 0, 90, 1000, 1000, 0.4, 50);
-        svet.Pridaj(1, 900, 384, 0.3, 0.3, 270, 1500, 1500, 0.2, 100);
-        svet.Pridaj(200, 10, 10, 0, 0, 0, 5, 5, 0, 0);
+            svet.Pridaj(TYP_STRELA1, 100 + i, 200, 0, 0, 90, 1000, 1000, 0.4, 50);
+        svet.Pridaj(TYP_NEPR1, 900, 384, 0.3, 0.3, 270, 1500, 1500, 0.2, 100);
+        svet.Pridaj(TYP_VYBUCH1, 10, 10, 0, 0, 0, 5, 5, 0, 0);
         testing::internal::GetCapturedStdout();
         a = svet.GetZacStrela1();
         b = a->GetDalsia();
@@ -37,10 +37,10 @@ TEST_F(Zoznamy, SoundListsPassAndStaySoundThroughRemovals)
 {
     EXPECT_EQ(chyby_zoznamov(svet), "");
     testing::internal::CaptureStdout();
-    svet.Uber(50, b);
+    svet.Uber(TYP_STRELA1, b);
     EXPECT_EQ(chyby_zoznamov(svet), "");
-    svet.Uber(50, a);
-    svet.Uber(1, svet.GetZacNepr1());
+    svet.Uber(TYP_STRELA1, a);
+    svet.Uber(TYP_NEPR1, svet.GetZacNepr1());
     EXPECT_EQ(chyby_zoznamov(svet), "");
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(svet.GetZacNepr1(), nullptr);

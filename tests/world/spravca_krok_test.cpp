@@ -16,22 +16,22 @@ void postav_hraca(Ponorka &hrac, double px, double uhol, double speed)
 
 TEST_F(SvetTest, NearestObjectStrictlyInsideTheRadiusOldestWinsTies)
 {
-    Objekt *torpedo = pridaj(50, 500, 300);
-    pridaj(1, 800, 300);  // exactly 300 away
+    Objekt *torpedo = pridaj(TYP_STRELA1, 500, 300);
+    pridaj(TYP_NEPR1, 800, 300);  // exactly 300 away
     double x = 1000, y = 1000, best = 300;
     svet->Najblizsi(torpedo, svet->GetZacNepr1(), x, y, best);
     EXPECT_EQ(x, 1000);
     EXPECT_EQ(y, 1000);
     EXPECT_EQ(best, 300);
 
-    pridaj(1, 500, 599.9);
+    pridaj(TYP_NEPR1, 500, 599.9);
     svet->Najblizsi(torpedo, svet->GetZacNepr1(), x, y, best);
     EXPECT_EQ(x, 500);
     EXPECT_EQ(y, 599.9);
     EXPECT_NEAR(best, 299.9, 1e-9);
 
-    pridaj(1, 600, 300);
-    pridaj(1, 400, 300);
+    pridaj(TYP_NEPR1, 600, 300);
+    pridaj(TYP_NEPR1, 400, 300);
     x = y = 1000;
     best = 300;
     svet->Najblizsi(torpedo, svet->GetZacNepr1(), x, y, best);
@@ -63,14 +63,14 @@ TEST_F(SvetTest, ScrollingMarginsOnTheRight)
     };
     // 751 scrolls without holding back; 751.5 does both; exactly 750 neither.
     for (Pripad p : {Pripad{750.5, 751, 499.5}, Pripad{751, 751, 499.5}, Pripad{749.5, 750, 500}}) {
-        Objekt *n = pridaj(1, 500, 300);
+        Objekt *n = pridaj(TYP_NEPR1, 500, 300);
         postav_hraca(svet->Hrac, p.start, 90, 0.5);
         krok();
         EXPECT_EQ(svet->Hrac.GetPx(), p.hrac_po) << p.start;
         EXPECT_EQ(n->GetPx(), p.nepriatel_po) << p.start;
         EXPECT_EQ(n->GetPy(), 300) << p.start;
-        uber(1, n);
-        uber(200, svet->GetZacVybuch1());
+        uber(TYP_NEPR1, n);
+        uber(TYP_VYBUCH1, svet->GetZacVybuch1());
     }
 }
 
@@ -80,13 +80,13 @@ TEST_F(SvetTest, ScrollingMarginsOnTheLeft)
         double start, hrac_po, nepriatel_po;
     };
     for (Pripad p : {Pripad{99.5, 99, 500.5}, Pripad{99, 99, 500.5}, Pripad{100.5, 100, 500}}) {
-        Objekt *n = pridaj(1, 500, 300);
+        Objekt *n = pridaj(TYP_NEPR1, 500, 300);
         postav_hraca(svet->Hrac, p.start, 270, 0.5);
         krok();
         EXPECT_EQ(svet->Hrac.GetPx(), p.hrac_po) << p.start;
         EXPECT_EQ(n->GetPx(), p.nepriatel_po) << p.start;
-        uber(1, n);
-        uber(200, svet->GetZacVybuch1());
+        uber(TYP_NEPR1, n);
+        uber(TYP_VYBUCH1, svet->GetZacVybuch1());
     }
 }
 
@@ -107,12 +107,12 @@ TEST_F(SvetTest, EnemiesSteerForThePlayersPositionNotTheHull)
 {
     postav_hraca(svet->Hrac, 150, 90, 0);
     // Heading up, straight at (Px, Py): no turn. The hull centre lies off to the left.
-    Objekt *n = pridaj(1, 150, 584, 100, 100, 1, 0, 180, 1);
+    Objekt *n = pridaj(TYP_NEPR1, 150, 584, 100, 100, 1, 0, 180, 1);
     krok();
     EXPECT_EQ(n->GetUhol(), 180);
 
     // Headings accumulate past a full turn.
-    Objekt *m = pridaj(1, 100, 300, 100, 100, 1, 0, 359.5, 1);
+    Objekt *m = pridaj(TYP_NEPR1, 100, 300, 100, 100, 1, 0, 359.5, 1);
     krok();
     EXPECT_EQ(m->GetUhol(), 360.5);
 }
@@ -120,15 +120,15 @@ TEST_F(SvetTest, EnemiesSteerForThePlayersPositionNotTheHull)
 TEST_F(SvetTest, PlayerTorpedoMovesThenHomesOnTheNearestEnemyWithin300)
 {
     postav_hraca(svet->Hrac, 150, 90, 0);
-    Objekt *torpedo = pridaj(50, 900, 300, 100, 100, 1, 1, 0, 0.5);
-    Objekt *za_okrajom = pridaj(1, 1000, 300);
-    pridaj(1, 750, 300);
+    Objekt *torpedo = pridaj(TYP_STRELA1, 900, 300, 100, 100, 1, 1, 0, 0.5);
+    Objekt *za_okrajom = pridaj(TYP_NEPR1, 1000, 300);
+    pridaj(TYP_NEPR1, 750, 300);
     krok();
     // Nearest is at x 1000, which means nothing found: straight on.
     EXPECT_EQ(torpedo->GetUhol(), 0);
     EXPECT_EQ(torpedo->GetPy(), 301);
 
-    uber(1, za_okrajom);
+    uber(TYP_NEPR1, za_okrajom);
     torpedo->SetHealth(100);
     krok();
     // Moved along the old heading first, then turned left towards the enemy.
@@ -136,8 +136,8 @@ TEST_F(SvetTest, PlayerTorpedoMovesThenHomesOnTheNearestEnemyWithin300)
     EXPECT_EQ(torpedo->GetUhol(), -0.5);
 
     // 300 away is out of sight, 299.9 is in.
-    Objekt *t2 = pridaj(50, 300, 300, 100, 100, 1, 0, 90, 0.5);
-    Objekt *n2 = pridaj(1, 300, 600);
+    Objekt *t2 = pridaj(TYP_STRELA1, 300, 300, 100, 100, 1, 0, 90, 0.5);
+    Objekt *n2 = pridaj(TYP_NEPR1, 300, 600);
     krok();
     EXPECT_EQ(t2->GetUhol(), 90);
     n2->SetPy(599.9);
@@ -149,16 +149,16 @@ TEST_F(SvetTest, EnemyTorpedoPrefersADecoyOnATieAndSteersBeforeMoving)
 {
     postav_hraca(svet->Hrac, 150, 90, 0);
     // Player 100 above it, decoy 100 below: the decoy wins.
-    Objekt *s = pridaj(52, 150, 484, 100, 100, 1, 0, 90, 0.1);
-    Objekt *navnada = pridaj(51, 150, 584);
+    Objekt *s = pridaj(TYP_STRELA3, 150, 484, 100, 100, 1, 0, 90, 0.1);
+    Objekt *navnada = pridaj(TYP_STRELA2, 150, 584);
     krok();
     EXPECT_EQ(s->GetUhol(), 89.9);
-    uber(52, s);
-    uber(51, navnada);
+    uber(TYP_STRELA3, s);
+    uber(TYP_STRELA2, navnada);
 
     // No decoy near: the player at 250 is chased, at 300 is not.
-    Objekt *blizko = pridaj(52, 150, 634, 100, 100, 1, 1, 90, 0.1);
-    Objekt *daleko = pridaj(52, 150, 684, 100, 100, 1, 0, 90, 0.1);
+    Objekt *blizko = pridaj(TYP_STRELA3, 150, 634, 100, 100, 1, 1, 90, 0.1);
+    Objekt *daleko = pridaj(TYP_STRELA3, 150, 684, 100, 100, 1, 0, 90, 0.1);
     krok();
     EXPECT_EQ(blizko->GetUhol(), 90.1);
     EXPECT_LT(blizko->GetSy(), -0.001);  // moved along the new heading
@@ -168,14 +168,14 @@ TEST_F(SvetTest, EnemyTorpedoPrefersADecoyOnATieAndSteersBeforeMoving)
 TEST_F(SvetTest, BulletRemovedInsideSixAndTheRestWaitAStep)
 {
     postav_hraca(svet->Hrac, 150, 90, 0);
-    pridaj(1, 500, 300);
-    Objekt *pred = pridaj(53, 800, 300, 100, 100, 1, 1, 90);
-    Objekt *na_hranici = pridaj(53, 506, 300);
-    pridaj(53, 505.9, 300, 100, 100, 3);
-    Objekt *za = pridaj(53, 700, 300, 100, 100, 1, 1, 90);
+    pridaj(TYP_NEPR1, 500, 300);
+    Objekt *pred = pridaj(TYP_STRELA4, 800, 300, 100, 100, 1, 1, 90);
+    Objekt *na_hranici = pridaj(TYP_STRELA4, 506, 300);
+    pridaj(TYP_STRELA4, 505.9, 300, 100, 100, 3);
+    Objekt *za = pridaj(TYP_STRELA4, 700, 300, 100, 100, 1, 1, 90);
     krok();
 
-    EXPECT_EQ(zoznam(*svet, 53), (std::vector<Objekt *>{pred, na_hranici, za}));
+    EXPECT_EQ(zoznam(*svet, TYP_STRELA4), (std::vector<Objekt *>{pred, na_hranici, za}));
     EXPECT_EQ(pred->GetPx(), 801);
     EXPECT_EQ(na_hranici->GetPrebijanie(), 1);
     EXPECT_EQ(za->GetPx(), 700);
@@ -190,13 +190,13 @@ TEST_F(SvetTest, BulletRemovedInsideSixAndTheRestWaitAStep)
 TEST_F(SvetTest, BulletsExpireByAgeOrHealth)
 {
     postav_hraca(svet->Hrac, 150, 90, 0);
-    Objekt *stara = pridaj(53, 300, 300);
-    Objekt *mlada = pridaj(53, 400, 300);
+    Objekt *stara = pridaj(TYP_STRELA4, 300, 300);
+    Objekt *mlada = pridaj(TYP_STRELA4, 400, 300);
     stara->SetPrebijanie(498);
     krok();
-    EXPECT_EQ(zoznam(*svet, 53).size(), 2u);
+    EXPECT_EQ(zoznam(*svet, TYP_STRELA4).size(), 2u);
     krok();
-    EXPECT_EQ(zoznam(*svet, 53), std::vector<Objekt *>{mlada});
+    EXPECT_EQ(zoznam(*svet, TYP_STRELA4), std::vector<Objekt *>{mlada});
 
     mlada->SetHealth(0);
     krok();
@@ -205,7 +205,7 @@ TEST_F(SvetTest, BulletsExpireByAgeOrHealth)
 
 TEST_F(SvetTest, ExplosionsCountDown)
 {
-    Objekt *v = pridaj(200, 500, 300, 20, 20, 0);
+    Objekt *v = pridaj(TYP_VYBUCH1, 500, 300, 20, 20, 0);
     krok();
     krok();
     EXPECT_EQ(v->GetHealth(), 18);
@@ -214,8 +214,8 @@ TEST_F(SvetTest, ExplosionsCountDown)
 TEST_F(SvetTest, ListedObjectsDrawOnlyOnEveryThirdStepThePlayerAlways)
 {
     postav_hraca(svet->Hrac, 300, 90, 0);
-    pridaj(1, 600, 300);
-    Objekt *gulka = pridaj(53, 800, 300);
+    pridaj(TYP_NEPR1, 600, 300);
+    Objekt *gulka = pridaj(TYP_STRELA4, 800, 300);
     for (int k = 1; k <= 6; k++) {
         clear_to_color(svet->Svet, 0);
         krok();
@@ -295,7 +295,7 @@ TEST_F(SvetTest, ExplosionAtTheSurfaceSinksAtTheSurfaceFloorSpeed)
     postav_hraca(svet->Hrac, 300, 90, 0);
     // Born still at depth 90: the surface rule sets it going down at 0.15, and
     // it keeps that speed after it has left the band.
-    Objekt *v = pridaj(200, 500, 90, 500, 500, 0);
+    Objekt *v = pridaj(TYP_VYBUCH1, 500, 90, 500, 500, 0);
     krok();
     EXPECT_EQ(v->GetPy(), 90);
     EXPECT_EQ(v->GetSpeed(), 0.15);

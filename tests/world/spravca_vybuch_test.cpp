@@ -2,30 +2,30 @@
 
 TEST_F(SvetTest, BlastTakesSquareOfTheOverlapAndFloorsAtZero)
 {
-    Objekt *nepriatel = pridaj(1, 560, 300, 1500);
-    Objekt *torpedo = pridaj(50, 500, 347.5, 1000);
-    pridaj(200, 500, 300, 100, 100, 0);
+    Objekt *nepriatel = pridaj(TYP_NEPR1, 560, 300, 1500);
+    Objekt *torpedo = pridaj(TYP_STRELA1, 500, 347.5, 1000);
+    pridaj(TYP_VYBUCH1, 500, 300, 100, 100, 0);
     EXPECT_EQ(nepriatel->GetHealth(), 0);  // 1500 - 40 * 40 is negative
     EXPECT_EQ(torpedo->GetHealth(), 0);
 }
 
 TEST_F(SvetTest, BlastDamageIsTruncatedTowardZero)
 {
-    Objekt *torpedo = pridaj(50, 500, 347.5, 1000);
-    pridaj(200, 500, 300, 50, 50, 0);
+    Objekt *torpedo = pridaj(TYP_STRELA1, 500, 347.5, 1000);
+    pridaj(TYP_VYBUCH1, 500, 300, 50, 50, 0);
     EXPECT_EQ(torpedo->GetHealth(), 993);  // 1000 - 2.5 * 2.5 = 993.75
 }
 
 TEST_F(SvetTest, BlastEdgeAndKindsItReaches)
 {
     // Made first, so its own blast finds nothing to hurt.
-    Objekt *stary_vybuch = pridaj(200, 505, 300, 30, 30, 0);
-    Objekt *na_okraji = pridaj(1, 530, 300, 1000);
-    Objekt *tesne = pridaj(1, 500, 329.9, 1000);
-    Objekt *navnada = pridaj(51, 490, 300, 1000);
-    Objekt *nepr_torpedo = pridaj(52, 500, 290, 1000);
-    Objekt *gulka = pridaj(53, 500, 310, 1000);
-    Objekt *novy_vybuch = pridaj(200, 500, 300, 30, 30, 0);
+    Objekt *stary_vybuch = pridaj(TYP_VYBUCH1, 505, 300, 30, 30, 0);
+    Objekt *na_okraji = pridaj(TYP_NEPR1, 530, 300, 1000);
+    Objekt *tesne = pridaj(TYP_NEPR1, 500, 329.9, 1000);
+    Objekt *navnada = pridaj(TYP_STRELA2, 490, 300, 1000);
+    Objekt *nepr_torpedo = pridaj(TYP_STRELA3, 500, 290, 1000);
+    Objekt *gulka = pridaj(TYP_STRELA4, 500, 310, 1000);
+    Objekt *novy_vybuch = pridaj(TYP_VYBUCH1, 500, 300, 30, 30, 0);
 
     EXPECT_EQ(na_okraji->GetHealth(), 1000);  // exactly R away: untouched
     EXPECT_EQ(tesne->GetHealth(), 999);       // 0.1 inside: 0.01 off, truncated
@@ -46,25 +46,25 @@ TEST_F(SvetTest, PlayerIsHitOnceThroughTheNearestHullPoint)
     hrac.SetVx(300);
     hrac.SetVy(400);
     // Hull centre (250, 400), fore point (275, 400), aft point (225, 400).
-    pridaj(200, 200, 400, 40, 40, 0);
+    pridaj(TYP_VYBUCH1, 200, 400, 40, 40, 0);
     EXPECT_EQ(hrac.GetHealth(), 10000 - 225);
 
-    pridaj(200, 300, 400, 40, 40, 0);  // 25 from the fore point
+    pridaj(TYP_VYBUCH1, 300, 400, 40, 40, 0);  // 25 from the fore point
     EXPECT_EQ(hrac.GetHealth(), 10000 - 225 - 225);
 
-    pridaj(200, 250, 450, 50, 50, 0);  // exactly 50 from the hull centre, farther from the rest
+    pridaj(TYP_VYBUCH1, 250, 450, 50, 50, 0);  // exactly 50 from the hull centre, farther from the rest
     EXPECT_EQ(hrac.GetHealth(), 10000 - 450);
 
-    pridaj(200, 250, 400, 200, 200, 0);
+    pridaj(TYP_VYBUCH1, 250, 400, 200, 200, 0);
     EXPECT_EQ(hrac.GetHealth(), 0);
 }
 
 TEST_F(SvetTest, RemovingAnEnemyPaysAndLeavesItsExplosion)
 {
-    Objekt *potopeny = pridaj(1, 500, 300, 0, 100, 100);
-    Objekt *sused = pridaj(1, 530, 300, 10000, 100, 100);
+    Objekt *potopeny = pridaj(TYP_NEPR1, 500, 300, 0, 100, 100);
+    Objekt *sused = pridaj(TYP_NEPR1, 530, 300, 10000, 100, 100);
     svet->Hrac.SetMoney(250);
-    uber(1, potopeny);
+    uber(TYP_NEPR1, potopeny);
 
     EXPECT_EQ(svet->Hrac.GetMoney(), 350);
     Objekt *v = svet->GetKonVybuch1();
@@ -83,16 +83,16 @@ TEST_F(SvetTest, RemovingAnEnemyPaysAndLeavesItsExplosion)
 
 TEST_F(SvetTest, OtherRemovalsPayNothing)
 {
-    Objekt *navnada = pridaj(51, 500, 300, 1, 1500, 1);
-    uber(51, navnada);
+    Objekt *navnada = pridaj(TYP_STRELA2, 500, 300, 1, 1500, 1);
+    uber(TYP_STRELA2, navnada);
     Objekt *v = svet->GetKonVybuch1();
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(v->GetHealth(), 1);
     EXPECT_EQ(v->GetMax_health(), 1);
 
-    for (int kod : {50, 52, 53})
+    for (int kod : {TYP_STRELA1, TYP_STRELA3, TYP_STRELA4})
         uber(kod, pridaj(kod, 100, 300, 1, 1, 20));
-    uber(200, svet->GetZacVybuch1());
+    uber(TYP_VYBUCH1, svet->GetZacVybuch1());
     EXPECT_EQ(svet->Hrac.GetMoney(), 0);
-    EXPECT_EQ(zoznam(*svet, 200).size(), 3u);
+    EXPECT_EQ(zoznam(*svet, TYP_VYBUCH1).size(), 3u);
 }

@@ -24,7 +24,7 @@ TEST_F(SvetTest, NewManagerHasEmptyListsAndAWorldBitmapThePlayerDrawsInto)
 TEST_F(SvetTest, AddingPrintsLabelAndPositionAndLinksAtTheTail)
 {
     testing::internal::CaptureStdout();
-    svet->Pridaj(1, 10, 20, 0.3, 0.4, 270, 1500, 1600, 0.2, 100);
+    svet->Pridaj(TYP_NEPR1, 10, 20, 0.3, 0.4, 270, 1500, 1600, 0.2, 100);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 1  PRVY\n uspesne pridany \n");
     Objekt *prvy = svet->GetZacNepr1();
     ASSERT_NE(prvy, nullptr);
@@ -46,7 +46,7 @@ TEST_F(SvetTest, AddingPrintsLabelAndPositionAndLinksAtTheTail)
     EXPECT_EQ(prvy->GetReload(), 500);
 
     testing::internal::CaptureStdout();
-    svet->Pridaj(1, 30, 40, -1, 9, 725, -5, 0, 0, 7);
+    svet->Pridaj(TYP_NEPR1, 30, 40, -1, 9, 725, -5, 0, 0, 7);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 1  INY\n uspesne pridany \n");
     Objekt *druhy = svet->GetKonNepr1();
     EXPECT_EQ(svet->GetZacNepr1(), prvy);
@@ -60,7 +60,7 @@ TEST_F(SvetTest, AddingPrintsLabelAndPositionAndLinksAtTheTail)
 
 TEST_F(SvetTest, EachCodeMakesItsOwnClassInItsOwnList)
 {
-    for (int kod : {50, 51, 52, 53, 200}) {
+    for (int kod : {TYP_STRELA1, TYP_STRELA2, TYP_STRELA3, TYP_STRELA4, TYP_VYBUCH1}) {
         testing::internal::CaptureStdout();
         svet->Pridaj(kod, 500, 300, 0, 0, 0, 1, 1, 0, 1);
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
@@ -72,7 +72,7 @@ TEST_F(SvetTest, EachCodeMakesItsOwnClassInItsOwnList)
     EXPECT_NE(dynamic_cast<Strela4 *>(svet->GetZacStrela4()), nullptr);
     EXPECT_NE(dynamic_cast<Vybuch1 *>(svet->GetZacVybuch1()), nullptr);
     EXPECT_EQ(svet->GetZacNepr1(), nullptr);
-    for (int kod : {50, 51, 52, 53, 200})
+    for (int kod : {TYP_STRELA1, TYP_STRELA2, TYP_STRELA3, TYP_STRELA4, TYP_VYBUCH1})
         EXPECT_EQ(zoznam(*svet, kod).size(), 1u) << kod;
     EXPECT_EQ(svet->GetZacStrela1()->GetReload(), 2000);
     EXPECT_EQ(svet->GetZacStrela1()->GetZrychlenie(), 0.01);
@@ -80,8 +80,8 @@ TEST_F(SvetTest, EachCodeMakesItsOwnClassInItsOwnList)
 
 TEST_F(SvetTest, UnknownCodesCreateNothing)
 {
-    pridaj(1, 500, 300);
-    pridaj(53, 500, 300);
+    pridaj(TYP_NEPR1, 500, 300);
+    pridaj(TYP_STRELA4, 500, 300);
     std::vector<Objekt *> pred = vsetky_konce(*svet);
     for (int kod : {0, 2, 54, -1, 199}) {
         testing::internal::CaptureStdout();
@@ -93,65 +93,65 @@ TEST_F(SvetTest, UnknownCodesCreateNothing)
 
 TEST_F(SvetTest, RemovalLinesForEveryPosition)
 {
-    Objekt *a = pridaj(50, 500, 300);
-    Objekt *b = pridaj(50, 510, 300);
-    Objekt *c = pridaj(50, 520, 300);
+    Objekt *a = pridaj(TYP_STRELA1, 500, 300);
+    Objekt *b = pridaj(TYP_STRELA1, 510, 300);
+    Objekt *c = pridaj(TYP_STRELA1, 520, 300);
 
     testing::internal::CaptureStdout();
-    svet->Uber(50, b);
+    svet->Uber(TYP_STRELA1, b);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 200  PRVY\n uspesne pridany \npo1po211 Uber 50\n");
-    EXPECT_EQ(zoznam(*svet, 50), (std::vector<Objekt *>{a, c}));
+    EXPECT_EQ(zoznam(*svet, TYP_STRELA1), (std::vector<Objekt *>{a, c}));
     EXPECT_EQ(c->GetPredosla(), a);
 
     testing::internal::CaptureStdout();
-    svet->Uber(50, a);
+    svet->Uber(TYP_STRELA1, a);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 200  INY\n uspesne pridany \npo201 Uber 50\n");
     EXPECT_EQ(svet->GetZacStrela1(), c);
     EXPECT_EQ(svet->GetKonStrela1(), c);
     EXPECT_EQ(c->GetPredosla(), nullptr);
     EXPECT_EQ(c->GetDalsia(), nullptr);
 
-    Objekt *d = pridaj(50, 530, 300);
+    Objekt *d = pridaj(TYP_STRELA1, 530, 300);
     testing::internal::CaptureStdout();
-    svet->Uber(50, d);
+    svet->Uber(TYP_STRELA1, d);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 200  INY\n uspesne pridany \npo110 Uber 50\n");
     EXPECT_EQ(svet->GetZacStrela1(), c);
     EXPECT_EQ(svet->GetKonStrela1(), c);
     EXPECT_EQ(c->GetDalsia(), nullptr);
 
     testing::internal::CaptureStdout();
-    svet->Uber(50, c);
+    svet->Uber(TYP_STRELA1, c);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 200  INY\n uspesne pridany \n00 Uber 50\n");
     EXPECT_EQ(svet->GetZacStrela1(), nullptr);
     EXPECT_EQ(svet->GetKonStrela1(), nullptr);
 
     // The emptied list starts again from the first object.
     testing::internal::CaptureStdout();
-    svet->Pridaj(50, 1, 1, 0, 0, 0, 1, 1, 0, 1);
+    svet->Pridaj(TYP_STRELA1, 1, 1, 0, 0, 0, 1, 1, 0, 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Objekt 50  PRVY\n uspesne pridany \n");
 
     // An explosion leaves no explosion behind.
     Objekt *v = svet->GetZacVybuch1();
-    size_t vybuchov = zoznam(*svet, 200).size();
+    size_t vybuchov = zoznam(*svet, TYP_VYBUCH1).size();
     testing::internal::CaptureStdout();
-    svet->Uber(200, v);
+    svet->Uber(TYP_VYBUCH1, v);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "po201 Uber 200\n");
-    EXPECT_EQ(zoznam(*svet, 200).size(), vybuchov - 1);
+    EXPECT_EQ(zoznam(*svet, TYP_VYBUCH1).size(), vybuchov - 1);
 }
 
 TEST_F(SvetTest, RemovingNothingOrAStrangerChangesNothing)
 {
-    Objekt *n = pridaj(1, 500, 300);
-    Objekt *t = pridaj(50, 600, 300);
+    Objekt *n = pridaj(TYP_NEPR1, 500, 300);
+    Objekt *t = pridaj(TYP_STRELA1, 600, 300);
     std::vector<Objekt *> pred = vsetky_konce(*svet);
 
     testing::internal::CaptureStdout();
-    svet->Uber(52, nullptr);
+    svet->Uber(TYP_STRELA3, nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Nepokusaj sa vymazat Objekt typu 52 ktory nie je\n");
     EXPECT_EQ(vsetky_konce(*svet), pred);
 
     // Wrong list and unknown code: reported on stderr, nothing spawned or paid.
-    for (int kod : {50, 2, 0}) {
+    for (int kod : {(int)TYP_STRELA1, 2, 0}) {
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
         svet->Uber(kod, n);
@@ -181,9 +181,9 @@ TEST_F(SvetTest, ListsStayConsistentThroughManyAddsAndRemovals)
                 kde = nahoda() % 2 ? 0 : zoz.size() - 1;
             uber(kod, zoz[kde]);
             zoz.erase(zoz.begin() + kde);
-            if (kod != 200)
+            if (kod != TYP_VYBUCH1)
                 ocakavane[200].push_back(svet->GetKonVybuch1());
-            if (kod == 1)
+            if (kod == TYP_NEPR1)
                 potopene++;
         }
         for (int k : KODY) {

@@ -11,10 +11,12 @@
 #include <fstream>
 #include <string>
 
-#include "game/pokus.h"
+#include "game/frame_loop.h"
+#include "game/missions.h"
 #include "game/waves.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
+#include "objects/povel.h"
 #include "skript.h"
 #include "stopa.h"
 #include "text/alfont.h"
@@ -137,18 +139,6 @@ int citaj_volby(int argc, char **argv, Volby &v)
     return -1;
 }
 
-void drz_klavesy(const std::vector<int> &drzane)
-{
-    // Every key a script can name is released first.
-    static const std::vector<int> vsetky = vsetky_klavesy();
-    for (int k : vsetky)
-        key[k] = 0;
-    for (int k : drzane)
-        key[k] = 1;
-}
-
-// Runs frame steps until the enemy list is empty, as the game's mission loop
-// does. False when the step limit came first.
 // A broken list is reported with the step it broke in.
 bool zoznamy_v_poriadku(const Spravca &svet, const Hra &hra)
 {
@@ -159,88 +149,95 @@ bool zoznamy_v_poriadku(const Spravca &svet, const Hra &hra)
     return false;
 }
 
-bool hraj_misiu(Spravca &svet, Hra &hra, int misia, long long max_krokov, bool kontrola, Kurzor &kurzor,
-                FILE *stopa)
-{
-    for (long long n = 0; svet.GetZacNepr1() != nullptr; n++) {
-        if (n == max_krokov) {
-            fprintf(stderr, "%s: mission %d did not end within %lld steps\n", NAZOV, misia, max_krokov);
-            return false;
-        }
-        drz_klavesy(kurzor.dalsi());
-        bool kreslenie = kedy_vykresli == 3;
-        frame_step(svet, hra);
+// The game's mission flow, fed from the script: no screens, the shop's
+// purchases from --buy, a trace after every step.
+class Prehravanie : public Priebeh {
+public:
+    Prehravanie(const Volby &v, const Skript &skript, FILE *stopa) : v(v), kurzor(skript), stopa(stopa) {}
+
+    int stav = 0;  // the exit status when a hook ended the run
+
+    bool povel(Spravca &, Hra &, int, Povel &p) override
+    {
+        for (int k : kurzor.dalsi())
+            povel_drz(p, k);
+        // The Enter that closed the first briefing stays in the keyboard
+        // buffer, so keypressed() reports true from the first step on.
+        p.buffer = true;
+        return true;
+    }
+
+    bool po_kroku(Spravca &svet, Hra &hra, int misia, bool kreslenie) override
+    {
         if (stopa != nullptr)
             zapis_stopu(stopa, misia, hra.kroky, kreslenie, svet);
-        if (kontrola && !zoznamy_v_poriadku(svet, hra))
-            return false;
+        if (v.kontrola && !zoznamy_v_poriadku(svet, hra))
+            return koniec(2);
+        if (v.soak > 0)
+            return soak(svet, hra);
+        if (++kroky_misie == v.max_krokov && svet.GetZacNepr1() != nullptr) {
+            fprintf(stderr, "%s: mission %d did not end within %lld steps\n", NAZOV, misia, v.max_krokov);
+            return koniec(2);
+        }
+        return true;
     }
-    return true;
-}
 
-// A long run for the soak test: mission 2 is spawned again whenever its
-// enemies are gone, until the run has taken `kroky` steps in all.
-bool hraj_soak(Spravca &svet, Hra &hra, long long kroky, bool kontrola, Kurzor &kurzor, FILE *stopa)
-{
-    int vlny = 0;
-    while (hra.kroky < kroky) {
+    bool po_misii(Spravca &, Hra &, int misia) override
+    {
+        kroky_misie = 0;
+        // --missions 1 ends here, and so does everything after mission 2.
+        return misia == 1 && v.misie != 1;
+    }
+
+    bool briefing(Hra &, int, char *) override { return true; }
+
+    // One item at a time while the money covers it: torpedoes, then decoys.
+    bool obchod(Nakup &n) override
+    {
+        for (int i = 0; i < v.torpeda && kup_torpedo(n); i++) {
+        }
+        for (int i = 0; i < v.navnady && kup_navnadu(n); i++) {
+        }
+        return true;
+    }
+
+private:
+    bool koniec(int s)
+    {
+        stav = s;
+        return false;
+    }
+
+    // Mission 2 is spawned again whenever its enemies are gone, until the
+    // run has taken --soak steps in all.
+    bool soak(Spravca &svet, Hra &hra)
+    {
+        if (hra.kroky >= v.soak) {
+            fprintf(stderr, "soak: %d steps, %d waves of mission 2\n", hra.kroky, vlny);
+            return false;
+        }
         if (svet.GetZacNepr1() == nullptr) {
             spawn_mission(svet, 2);
             vlny++;
         }
-        drz_klavesy(kurzor.dalsi());
-        bool kreslenie = kedy_vykresli == 3;
-        frame_step(svet, hra);
-        if (stopa != nullptr)
-            zapis_stopu(stopa, 2, hra.kroky, kreslenie, svet);
-        if (kontrola && !zoznamy_v_poriadku(svet, hra))
-            return false;
+        return true;
     }
-    fprintf(stderr, "soak: %d steps, %d waves of mission 2\n", hra.kroky, vlny);
-    return true;
-}
 
-// The shop's purchases without its screen: one item at a time while the money covers it.
-void nakup(Spravca &svet, int torpeda, int navnady)
-{
-    Ponorka &hrac = svet.GetHrac();
-    int peniaze = hrac.GetMoney();
-    int pocet_torped = hrac.GetTorpedo();
-    int pocet_navnad = hrac.GetNavnada();
-    for (int i = 0; i < torpeda && peniaze >= 50; i++) {
-        peniaze -= 50;
-        pocet_torped++;
-    }
-    for (int i = 0; i < navnady && peniaze >= 10; i++) {
-        peniaze -= 10;
-        pocet_navnad++;
-    }
-    hrac.SetMoney(peniaze);
-    hrac.SetTorpedo(pocet_torped);
-    hrac.SetNavnada(pocet_navnad);
-}
+    const Volby &v;
+    Kurzor kurzor;
+    FILE *stopa;
+    long long kroky_misie = 0;
+    int vlny = 1;  // the flow spawns the first wave
+};
 
 // The game's run without briefings and shop screens. Returns the exit status.
 int hraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa)
 {
     Spravca svet;
-    svet.GetHrac().SetHealth(10000);
-    svet.GetHrac().SetMax_health(10000);
-    Kurzor kurzor(skript);
-    if (v.misie != 2) {
-        spawn_mission(svet, 1);
-        if (!hraj_misiu(svet, hra, 1, v.max_krokov, v.kontrola, kurzor, stopa))
-            return 2;
-        if (v.misie == 1)
-            return 0;
-        nakup(svet, v.torpeda, v.navnady);
-    }
-    if (v.soak > 0)
-        return hraj_soak(svet, hra, v.soak, v.kontrola, kurzor, stopa) ? 0 : 2;
-    spawn_mission(svet, 2);
-    if (!hraj_misiu(svet, hra, 2, v.max_krokov, v.kontrola, kurzor, stopa))
-        return 2;
-    return 0;
+    priprav_svet(svet);
+    Prehravanie prehravanie(v, skript, stopa);
+    hraj_misie(svet, hra, prehravanie, v.misie == 2 ? 2 : 1);
+    return prehravanie.stav;
 }
 
 }  // namespace
@@ -302,10 +299,6 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-
-    // The Enter that closed the first briefing stays in the keyboard buffer,
-    // so keypressed() reports true from the first step on.
-    simulate_keypress((KEY_ENTER << 8) | '\r');
 
     stav = hraj(v, hra, skript, stopa);
 

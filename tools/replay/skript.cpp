@@ -1,22 +1,11 @@
 #include "skript.h"
 
-#include <allegro.h>
+#include "objects/povel.h"
 
 #include <cctype>
 #include <sstream>
 
 namespace {
-
-struct Meno {
-    const char *meno;
-    int kod;
-};
-
-const Meno klavesy_hry[] = {
-    {"F", KEY_F},         {"C", KEY_C},         {"X", KEY_X},         {"R", KEY_R},
-    {"E", KEY_E},         {"RIGHT", KEY_RIGHT}, {"LEFT", KEY_LEFT},   {"S", KEY_S},
-    {"W", KEY_W},         {"UP", KEY_UP},       {"DOWN", KEY_DOWN},   {"SPACE", KEY_SPACE},
-};
 
 // Far more steps than any mission needs; keeps the step counter in range.
 const long long NAJVIAC_KROKOV = 1000000000LL;
@@ -59,18 +48,10 @@ bool opakovanie(std::string &text, long long &pocet, std::string &sprava)
 
 int kod_klavesy(const std::string &meno)
 {
-    for (const Meno &m : klavesy_hry)
+    for (const MenoKlavesy &m : KLAVESY_POVELU)
         if (meno == m.meno)
-            return m.kod;
+            return m.scancode;
     return -1;
-}
-
-std::vector<int> vsetky_klavesy()
-{
-    std::vector<int> kody;
-    for (const Meno &m : klavesy_hry)
-        kody.push_back(m.kod);
-    return kody;
 }
 
 const std::vector<int> &Kurzor::dalsi()

@@ -39,7 +39,4 @@ bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript
 // Scancode of a key name of the script, or -1.
 int kod_klavesy(const std::string &meno);
 
-// Scancodes of every key a script can name.
-std::vector<int> vsetky_klavesy();
-
 #endif

@@ -1,0 +1,15 @@
+#ifndef PONORKA_OBRAZOVKY_H
+#define PONORKA_OBRAZOVKY_H
+
+#include "game/missions.h"
+
+// The game as a player plays it: each step's command from Allegro's
+// keyboard, the briefing and shop screens shown.
+class HraNaObrazovke : public Priebeh {
+public:
+    bool povel(Spravca &svet, Hra &hra, int misia, Povel &p) override;
+    bool briefing(Hra &hra, int farba, char *text) override;
+    bool obchod(Nakup &n) override;
+};
+
+#endif

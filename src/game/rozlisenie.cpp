@@ -1,0 +1,4 @@
+#include "game/rozlisenie.h"
+
+int width = 1024;
+int height = 768;
