@@ -1,5 +1,7 @@
 #include "game/missions.h"
 
+#include <cstdio>
+
 #include <allegro.h>
 
 #include "game/frame_loop.h"
@@ -46,6 +48,8 @@ bool kup_torpedo(Nakup &n)
         return false;
     n.peniaze -= n.cena_torpeda;
     n.torpeda += 1;
+    if (n.pozorovatel)
+        n.pozorovatel->kupene(POLOZKA_TORPEDO);
     return true;
 }
 
@@ -55,7 +59,22 @@ bool kup_navnadu(Nakup &n)
         return false;
     n.peniaze -= n.cena_navnady;
     n.navnady += 1;
+    if (n.pozorovatel)
+        n.pozorovatel->kupene(POLOZKA_NAVNADA);
     return true;
+}
+
+bool kup(Nakup &n, Polozka p)
+{
+    return p == POLOZKA_TORPEDO ? kup_torpedo(n) : kup_navnadu(n);
+}
+
+void vypis_nakup(Polozka p, int zasoba, int peniaze)
+{
+    if (p == POLOZKA_TORPEDO)
+        printf("Torpedo kupene\nPocet torped %d\nPeniaze %d\n", zasoba, peniaze);
+    else
+        printf("Navnada kupena\nPocet navnad %d\nPeniaze %d\n", zasoba, peniaze);
 }
 
 bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh)

@@ -1,6 +1,8 @@
 #ifndef PONORKA_MISSIONS_H
 #define PONORKA_MISSIONS_H
 
+#include <vector>
+
 class Spravca;
 struct Hra;
 struct Povel;
@@ -9,6 +11,16 @@ struct Povel;
 const int CENA_TORPEDA = 50;
 const int CENA_NAVNADY = 10;
 
+// The two things the shop sells.
+enum Polozka { POLOZKA_TORPEDO, POLOZKA_NAVNADA };
+
+// Told of every purchase the shop accepts, in order; a refused click tells nothing.
+class PozorovatelNakupu {
+public:
+    virtual ~PozorovatelNakupu() = default;
+    virtual void kupene(Polozka p) = 0;
+};
+
 // What a shop visit works on: the player's money and stocks and the prices.
 struct Nakup {
     int peniaze;
@@ -16,6 +28,11 @@ struct Nakup {
     int navnady;
     int cena_torpeda;
     int cena_navnady;
+    // Told of each accepted purchase when set (a demo being recorded).
+    PozorovatelNakupu *pozorovatel = nullptr;
+    // When set, the purchases to make instead of the player's (a demo played
+    // back on screen); the shop shows them being made, then leaves.
+    const std::vector<Polozka> *predpis = nullptr;
 };
 
 // What the game, the replay tool and demo playback do differently around the
@@ -50,8 +67,13 @@ bool run_mission(Spravca &svet, Hra &hra, Priebeh &priebeh, int misia);
 // One shop visit: the player's money and stocks go in, the shop's result comes back.
 bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh);
 
-// One item bought when the money covers it; false and nothing changed otherwise.
+// One item bought when the money covers it, and the observer told; false and
+// nothing changed otherwise.
 bool kup_torpedo(Nakup &n);
 bool kup_navnadu(Nakup &n);
+bool kup(Nakup &n, Polozka p);
+
+// The lines the shop prints for a purchase, with the new stock and money.
+void vypis_nakup(Polozka p, int zasoba, int peniaze);
 
 #endif

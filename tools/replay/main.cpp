@@ -1,5 +1,5 @@
-// ponorka-replay: runs the game's own frame step from a script of held keys,
-// headless, and writes a state trace after every step.
+// ponorka-replay: runs the game's own frame step from a script of held keys or
+// a demo, headless, and writes a state trace after every step.
 
 #include <allegro.h>
 
@@ -11,8 +11,12 @@
 #include <fstream>
 #include <string>
 
+#include "game/demo.h"
+#include "game/demo_priebeh.h"
+#include "game/demo_zapis.h"
 #include "game/frame_loop.h"
 #include "game/missions.h"
+#include "game/pokus.h"
 #include "game/waves.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
@@ -27,9 +31,12 @@ namespace {
 
 const char *const NAZOV = "ponorka-replay";
 const char *const PISMO = "data/fonts/formal.ttf";
+const char *const PONORKA_REPLAY_VERZIA = "1.0.0";
 
 const char *const POUZITIE =
     "usage: ponorka-replay [--missions 1|2|12] [--buy T,N] [--max-steps N] [--trace FILE] SCRIPT\n"
+    "       ponorka-replay [--trace FILE] DEMO\n"
+    "       ponorka-replay --record DEMO [--missions 1|12] [--buy T,N] [--max-steps N] [--trace FILE] SCRIPT\n"
     "  --missions  1: mission 1; 2: mission 2 in a fresh world; 12 (default): mission 1,\n"
     "              the shop, then mission 2 in the same world\n"
     "  --buy T,N   between the missions buy T torpedoes at 50, then N decoys at 10,\n"
@@ -41,8 +48,12 @@ const char *const POUZITIE =
     "              the run with exit status 2\n"
     "  --soak N    mission 2 is spawned again whenever its enemies are gone, and the\n"
     "              run ends after N steps in all\n"
-    "SCRIPT: one line per step with key names from F C X R E RIGHT LEFT S W UP DOWN SPACE,\n"
-    "  \"*N\" at the end of a line for N steps, \"#\" starts a comment line.\n"
+    "  --record DEMO  write the game the script plays as a demo\n"
+    "SCRIPT: one line per step with key names from F C X R E RIGHT LEFT S W UP DOWN SPACE\n"
+    "  (NOBUF: the keyboard buffer is empty), \"*N\" at the end of a line for N steps,\n"
+    "  \"#\" starts a comment line.\n"
+    "DEMO: a file whose first line is \"#!ponorka-demo ...\"; its checksums are checked and\n"
+    "  the game's lines printed, the purchases and the summary without its time lines too.\n"
     "Run it where the game runs: it reads data/fonts/formal.ttf like the game.\n";
 
 struct Volby {
@@ -54,6 +65,8 @@ struct Volby {
     const char *skript = nullptr;
     bool kontrola = false;
     long long soak = 0;
+    const char *nahravka = nullptr;  // --record
+    bool len_skript = false;         // an option that only a script takes was given
 };
 
 bool cele_cislo(const char *text, long long min, long long max, long long &v)
@@ -103,16 +116,19 @@ int citaj_volby(int argc, char **argv, Volby &v)
             if (!cele_cislo(hodnota, 1, 12, n) || (n != 1 && n != 2 && n != 12))
                 return chyba_pouzitia("--missions takes 1, 2 or 12");
             v.misie = (int)n;
+            v.len_skript = true;
             i++;
         } else if (a == "--buy") {
             if (!nakup_z_textu(hodnota, v))
                 return chyba_pouzitia("--buy takes two counts, T,N");
+            v.len_skript = true;
             i++;
         } else if (a == "--max-steps") {
             // Two missions of at most this many steps keep the step counter in an int.
             if (!cele_cislo(hodnota, 1, 1000000000, n))
                 return chyba_pouzitia("--max-steps takes a count from 1 to 1000000000");
             v.max_krokov = n;
+            v.len_skript = true;
             i++;
         } else if (a == "--check-lists") {
             v.kontrola = true;
@@ -120,6 +136,12 @@ int citaj_volby(int argc, char **argv, Volby &v)
             if (!cele_cislo(hodnota, 1, 1000000000, n))
                 return chyba_pouzitia("--soak takes a count from 1 to 1000000000");
             v.soak = n;
+            v.len_skript = true;
+            i++;
+        } else if (a == "--record") {
+            if (hodnota == nullptr)
+                return chyba_pouzitia("--record takes a file name");
+            v.nahravka = hodnota;
             i++;
         } else if (a == "--trace") {
             if (hodnota == nullptr)
@@ -136,6 +158,9 @@ int citaj_volby(int argc, char **argv, Volby &v)
     }
     if (v.skript == nullptr)
         return chyba_pouzitia("no script given");
+    // A demo starts with mission 1 and runs for as long as the game does.
+    if (v.nahravka != nullptr && (v.misie == 2 || v.soak > 0))
+        return chyba_pouzitia("--record plays from mission 1 and takes no --soak");
     return -1;
 }
 
@@ -153,17 +178,21 @@ bool zoznamy_v_poriadku(const Spravca &svet, const Hra &hra)
 // purchases from --buy, a trace after every step.
 class Prehravanie : public Priebeh {
 public:
-    Prehravanie(const Volby &v, const Skript &skript, FILE *stopa) : v(v), kurzor(skript), stopa(stopa) {}
+    // With a demo the steps come from it: the script is empty, and neither
+    // the mission limits nor the options of a script apply.
+    Prehravanie(const Volby &v, const Skript &skript, FILE *stopa, bool demo)
+        : v(v), kurzor(skript), stopa(stopa), demo(demo)
+    {
+    }
 
     int stav = 0;  // the exit status when a hook ended the run
 
     bool povel(Spravca &, Hra &, int, Povel &p) override
     {
-        for (int k : kurzor.dalsi())
-            povel_drz(p, k);
         // The Enter that closed the first briefing stays in the keyboard
-        // buffer, so keypressed() reports true from the first step on.
-        p.buffer = true;
+        // buffer, so keypressed() reports true from the first step on,
+        // unless the script says NOBUF.
+        p = kurzor.dalsi_usek().povel();
         return true;
     }
 
@@ -173,6 +202,8 @@ public:
             zapis_stopu(stopa, misia, hra.kroky, kreslenie, svet);
         if (v.kontrola && !zoznamy_v_poriadku(svet, hra))
             return koniec(2);
+        if (demo)
+            return true;
         if (v.soak > 0)
             return soak(svet, hra);
         if (++kroky_misie == v.max_krokov && svet.GetZacNepr1() != nullptr) {
@@ -185,18 +216,29 @@ public:
     bool po_misii(Spravca &, Hra &, int misia) override
     {
         kroky_misie = 0;
-        // --missions 1 ends here, and so does everything after mission 2.
+        // --missions 1 ends here, and so does everything after mission 2,
+        // unless a demo is recorded: the game then goes on to its shop.
+        if (demo || (v.nahravka != nullptr && misia == 2))
+            return true;
         return misia == 1 && v.misie != 1;
     }
 
     bool briefing(Hra &, int, char *) override { return true; }
 
     // One item at a time while the money covers it: torpedoes, then decoys.
+    // While recording, the purchases are printed as the game prints them; the
+    // shop after mission 2 buys nothing.
     bool obchod(Nakup &n) override
     {
+        if (++obchody > 1)
+            return true;
         for (int i = 0; i < v.torpeda && kup_torpedo(n); i++) {
+            if (v.nahravka != nullptr)
+                vypis_nakup(POLOZKA_TORPEDO, n.torpeda, n.peniaze);
         }
         for (int i = 0; i < v.navnady && kup_navnadu(n); i++) {
+            if (v.nahravka != nullptr)
+                vypis_nakup(POLOZKA_NAVNADA, n.navnady, n.peniaze);
         }
         return true;
     }
@@ -226,6 +268,8 @@ private:
     const Volby &v;
     Kurzor kurzor;
     FILE *stopa;
+    bool demo;
+    int obchody = 0;
     long long kroky_misie = 0;
     int vlny = 1;  // the flow spawns the first wave
 };
@@ -235,9 +279,80 @@ int hraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa)
 {
     Spravca svet;
     priprav_svet(svet);
-    Prehravanie prehravanie(v, skript, stopa);
+    Prehravanie prehravanie(v, skript, stopa, false);
     hraj_misie(svet, hra, prehravanie, v.misie == 2 ? 2 : 1);
     return prehravanie.stav;
+}
+
+// The same, written down as a demo; the game's lines are printed as the game
+// prints them, the summary without its time lines.
+int nahraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa, FILE *subor)
+{
+    Spravca svet;
+    priprav_svet(svet);
+    Prehravanie prehravanie(v, skript, stopa, false);
+    ZapisDema zapis(subor, PONORKA_REPLAY_VERZIA);
+    NahravanieDema nahravanie(zapis, prehravanie);
+    hraj_misie(svet, hra, nahravanie);
+    print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
+    nahravanie.dokonci(svet, hra);
+    return prehravanie.stav;
+}
+
+// A demo: its steps and purchases, every checksum checked. A desync stops the
+// run at once, with the trace up to that step.
+int prehraj(const Volby &v, Hra &hra, const Demo &demo, FILE *stopa)
+{
+    Spravca svet;
+    priprav_svet(svet);
+    Skript prazdny;
+    Prehravanie prehravanie(v, prazdny, stopa, true);
+    PrehravanieDema dema(demo, prehravanie, false);
+    bool dohrane = hraj_misie(svet, hra, dema);
+    PrehravanieDema::Vysledok vysledok = dema.dohraj(svet, hra, dohrane);
+    if (vysledok == PrehravanieDema::PRERUSENE)
+        return prehravanie.stav;
+    if (vysledok != PrehravanieDema::NESEDI)
+        print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
+    if (vysledok != PrehravanieDema::DOHRANE) {
+        fflush(stdout);
+        fprintf(stderr, "%s: %s\n", NAZOV, dema.sprava().c_str());
+    }
+    return dema.kod();
+}
+
+// Reads the first line to tell a demo from a script, then the whole file.
+// Returns -1 when it was read, else the exit status.
+int citaj_vstup(const char *meno, Skript &skript, Demo &demo, bool &je_demo)
+{
+    std::ifstream subor(meno, std::ios::binary);
+    if (!subor) {
+        fprintf(stderr, "%s: can't open script %s: %s\n", NAZOV, meno, strerror(errno));
+        return 1;
+    }
+    std::string prvy;
+    std::getline(subor, prvy);
+    je_demo = je_hlavicka_dema(prvy);
+    subor.clear();
+    subor.seekg(0);
+    if (je_demo) {
+        ChybaDema chyba;
+        if (!citaj_demo(subor, meno, demo, chyba)) {
+            fprintf(stderr, "%s: %s\n", NAZOV, chyba.sprava.c_str());
+            return chyba.kod;
+        }
+        std::string varovanie = varovanie_verzie(demo, PONORKA_REPLAY_VERZIA);
+        if (!varovanie.empty())
+            fprintf(stderr, "%s: warning: %s\n", NAZOV, varovanie.c_str());
+        return -1;
+    }
+    std::ifstream text(meno);
+    std::string chyba;
+    if (!nacitaj_skript(text, meno, skript, chyba)) {
+        fprintf(stderr, "%s: %s\n", NAZOV, chyba.c_str());
+        return 1;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -249,17 +364,15 @@ int main(int argc, char **argv)
     if (stav >= 0)
         return stav;
 
-    std::ifstream subor(v.skript);
-    if (!subor) {
-        fprintf(stderr, "%s: can't open script %s: %s\n", NAZOV, v.skript, strerror(errno));
-        return 1;
-    }
     Skript skript;
-    std::string chyba;
-    if (!nacitaj_skript(subor, v.skript, skript, chyba)) {
-        fprintf(stderr, "%s: %s\n", NAZOV, chyba.c_str());
-        return 1;
-    }
+    Demo demo;
+    bool je_demo = false;
+    stav = citaj_vstup(v.skript, skript, demo, je_demo);
+    if (stav >= 0)
+        return stav;
+    if (je_demo && (v.len_skript || v.nahravka != nullptr))
+        return chyba_pouzitia("a demo plays as it was recorded: --missions, --buy, --max-steps, --soak and "
+                              "--record take a script");
 
     // No graphics mode: with a memory bitmap as the screen, its size reads 0,
     // the screen copies draw nothing and the drawing steps do not wait.
@@ -300,12 +413,30 @@ int main(int argc, char **argv)
         }
     }
 
-    stav = hraj(v, hra, skript, stopa);
+    FILE *nahravka = nullptr;
+    if (v.nahravka != nullptr) {
+        nahravka = fopen(v.nahravka, "w");
+        if (nahravka == nullptr) {
+            fprintf(stderr, "%s: can't write demo %s: %s\n", NAZOV, v.nahravka, strerror(errno));
+            return KOD_DEMO_ZAPIS;
+        }
+    }
+
+    if (je_demo)
+        stav = prehraj(v, hra, demo, stopa);
+    else if (nahravka != nullptr)
+        stav = nahraj(v, hra, skript, stopa, nahravka);
+    else
+        stav = hraj(v, hra, skript, stopa);
 
     fflush(stdout);
     if (stopa != nullptr && fclose(stopa) != 0) {
         fprintf(stderr, "%s: error writing trace %s\n", NAZOV, v.stopa);
         stav = 1;
+    }
+    if (nahravka != nullptr && (ferror(nahravka) | fclose(nahravka)) != 0) {
+        fprintf(stderr, "%s: error writing demo %s\n", NAZOV, v.nahravka);
+        stav = KOD_DEMO_ZAPIS;
     }
     obrazky_vycisti();
     screen = nullptr;

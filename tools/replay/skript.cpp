@@ -1,9 +1,7 @@
 #include "skript.h"
 
+#include "game/riadok_krokov.h"
 #include "objects/povel.h"
-
-#include <cctype>
-#include <sstream>
 
 namespace {
 
@@ -13,35 +11,6 @@ const long long NAJVIAC_KROKOV = 1000000000LL;
 std::string chyba_riadku(const std::string &meno, int riadok, const std::string &sprava)
 {
     return meno + ":" + std::to_string(riadok) + ": " + sprava;
-}
-
-// Splits a trailing "*N" off the line. Returns false when it is malformed.
-bool opakovanie(std::string &text, long long &pocet, std::string &sprava)
-{
-    pocet = 1;
-    size_t hviezda = text.rfind('*');
-    if (hviezda == std::string::npos)
-        return true;
-    std::string cislo = text.substr(hviezda + 1);
-    while (!cislo.empty() && isspace((unsigned char)cislo.back()))
-        cislo.pop_back();
-    if (cislo.empty() || cislo.size() > 10) {
-        sprava = "bad repeat count \"*" + cislo + "\"";
-        return false;
-    }
-    for (char c : cislo) {
-        if (!isdigit((unsigned char)c)) {
-            sprava = "bad repeat count \"*" + cislo + "\"";
-            return false;
-        }
-    }
-    pocet = std::stoll(cislo);
-    if (pocet < 1) {
-        sprava = "repeat count must be at least 1";
-        return false;
-    }
-    text.erase(hviezda);
-    return true;
 }
 
 }  // namespace
@@ -54,9 +23,19 @@ int kod_klavesy(const std::string &meno)
     return -1;
 }
 
-const std::vector<int> &Kurzor::dalsi()
+Povel Usek::povel() const
 {
-    static const std::vector<int> ziadne;
+    Povel p;
+    for (int k : klavesy)
+        povel_drz(p, k);
+    p.buffer = buffer;
+    return p;
+}
+
+const Usek &Kurzor::dalsi_usek()
+{
+    // After the last run no key is held, and the buffer still holds its key.
+    static const Usek ziadne;
     while (usek < skript.useky.size() && v_useku >= skript.useky[usek].kroky) {
         usek++;
         v_useku = 0;
@@ -64,7 +43,12 @@ const std::vector<int> &Kurzor::dalsi()
     if (usek == skript.useky.size())
         return ziadne;
     v_useku++;
-    return skript.useky[usek].klavesy;
+    return skript.useky[usek];
+}
+
+const std::vector<int> &Kurzor::dalsi()
+{
+    return dalsi_usek().klavesy;
 }
 
 bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba)
@@ -78,28 +62,25 @@ bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript
         if (!riadok.empty() && riadok[0] == '#')
             continue;
         Usek usek;
+        RiadokKrokov r;
         std::string sprava;
-        if (!opakovanie(riadok, usek.kroky, sprava)) {
+        if (citaj_riadok_krokov(riadok.data(), riadok.size(), r, &sprava) != RIADOK_V_PORIADKU) {
             chyba = chyba_riadku(meno, cislo, sprava);
             return false;
         }
-        std::istringstream slova(riadok);
-        std::string slovo;
-        while (slova >> slovo) {
-            int kod = kod_klavesy(slovo);
-            if (kod < 0) {
-                chyba = chyba_riadku(meno, cislo, "unknown key \"" + slovo + "\"");
-                return false;
-            }
-            usek.klavesy.push_back(kod);
-        }
+        for (int i = 0; i < POVEL_KLAVES; i++)
+            if (r.povel.klavesy & (1u << i))
+                usek.klavesy.push_back(KLAVESY_POVELU[i].scancode);
+        usek.buffer = r.povel.buffer;
+        usek.kroky = r.pocet;
         spolu += usek.kroky;
         if (spolu > NAJVIAC_KROKOV) {
             chyba = chyba_riadku(meno, cislo, "script is longer than " + std::to_string(NAJVIAC_KROKOV) + " steps");
             return false;
         }
         // Neighbouring lines with the same keys make one run.
-        if (!skript.useky.empty() && skript.useky.back().klavesy == usek.klavesy)
+        if (!skript.useky.empty() && skript.useky.back().klavesy == usek.klavesy &&
+            skript.useky.back().buffer == usek.buffer)
             skript.useky.back().kroky += usek.kroky;
         else
             skript.useky.push_back(usek);

@@ -5,10 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "objects/povel.h"
+
 // A run of steps that hold the same keys.
 struct Usek {
     std::vector<int> klavesy;  // Allegro scancodes held in these steps
-    long long kroky;           // how many steps
+    bool buffer = true;        // the keyboard buffer holds a key (no NOBUF)
+    long long kroky = 0;       // how many steps
+
+    // The step command of these steps.
+    Povel povel() const;
 };
 
 // The keys of a replay, one run after another from step 1; after the last
@@ -24,6 +30,8 @@ public:
     explicit Kurzor(const Skript &skript) : skript(skript) {}
     // Keys of the next step; none once the script has ended.
     const std::vector<int> &dalsi();
+    // The same step as a whole run, with its keyboard buffer.
+    const Usek &dalsi_usek();
 
 private:
     const Skript &skript;
@@ -31,8 +39,9 @@ private:
     long long v_useku = 0;  // steps of the current run already taken
 };
 
-// Reads a script: one line per step, key names separated by spaces, an
-// optional "*N" at the end for N steps, "#" lines are comments. On a bad
+// Reads a script: one line per step, key names separated by spaces (NOBUF
+// for an empty keyboard buffer), an optional "*N" at the end for N steps,
+// "#" lines are comments. On a bad
 // line returns false with a message naming the line.
 bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba);
 

@@ -1,0 +1,274 @@
+#include "game/demo.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "game/kontrolny_sucet.h"
+#include "game/riadok_krokov.h"
+
+const char *const DEMO_HLAVICKA = "#!ponorka-demo";
+
+namespace {
+
+enum Stav {
+    PRED_MISIOU,  // after the header: mission 1 or the end
+    V_MISII,      // steps, checks, the mission's end or the end
+    PO_MISII,     // the shop or the end
+    V_OBCHODE,    // purchases, the next mission or the end
+    PO_KONCI,     // nothing but comments
+};
+
+enum Riadok { RIADOK_ZIADNY, RIADOK_CELY, RIADOK_BEZ_KONCA, RIADOK_DLHY };
+
+// One line without its line end (and without a carriage return before it).
+// A line longer than the limit is not read further.
+Riadok citaj_riadok(std::istream &vstup, std::string &riadok)
+{
+    riadok.clear();
+    std::streambuf *b = vstup.rdbuf();
+    for (;;) {
+        int c = b->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            if (riadok.empty())
+                return RIADOK_ZIADNY;
+            break;
+        }
+        if (c == '\n') {
+            if (!riadok.empty() && riadok.back() == '\r')
+                riadok.pop_back();
+            return RIADOK_CELY;
+        }
+        if (riadok.size() >= DEMO_NAJDLHSI_RIADOK + 1)
+            return RIADOK_DLHY;
+        riadok.push_back((char)c);
+    }
+    if (riadok.size() > DEMO_NAJDLHSI_RIADOK)
+        return RIADOK_DLHY;
+    if (!riadok.empty() && riadok.back() == '\r')
+        riadok.pop_back();
+    return RIADOK_BEZ_KONCA;
+}
+
+std::vector<std::string> slova(const std::string &riadok)
+{
+    std::vector<std::string> v;
+    size_t i = 0;
+    while (i < riadok.size()) {
+        while (i < riadok.size() && isspace((unsigned char)riadok[i]))
+            i++;
+        size_t z = i;
+        while (i < riadok.size() && !isspace((unsigned char)riadok[i]))
+            i++;
+        if (i > z)
+            v.push_back(riadok.substr(z, i - z));
+    }
+    return v;
+}
+
+// A whole number from 0 to `najviac`, digits only.
+bool cislo(const std::string &s, long long najviac, long long &v)
+{
+    if (s.empty() || s.size() > 12)
+        return false;
+    v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    return v <= najviac;
+}
+
+class Citac {
+public:
+    Citac(const std::string &meno, Demo &d, ChybaDema &chyba) : meno(meno), d(d), chyba(chyba) {}
+
+    bool zle(int kod, int riadok, const std::string &sprava)
+    {
+        chyba.kod = kod;
+        chyba.sprava = meno + ":" + std::to_string(riadok) + ": " + sprava;
+        return false;
+    }
+
+    bool hlavicka(const std::string &riadok)
+    {
+        std::vector<std::string> w = slova(riadok);
+        long long format;
+        if (w.size() != 3 || w[0] != DEMO_HLAVICKA || !cislo(w[1], 1000000, format))
+            return zle(KOD_DEMO_ZLY_RIADOK, 1, "bad header, expected \"" + std::string(DEMO_HLAVICKA) +
+                                                   " FORMAT GAME-VERSION\"");
+        if (format != DEMO_FORMAT)
+            return zle(KOD_DEMO_FORMAT, 1, "demo format " + w[1] + ", but this game plays format " +
+                                               std::to_string(DEMO_FORMAT));
+        d.verzia_hry = w[2];
+        return true;
+    }
+
+    bool riadok(const std::string &text, int n)
+    {
+        if (text.compare(0, 2, "#!") == 0)
+            return zaznam(text, n);
+        if (!text.empty() && text[0] == '#')
+            return true;
+        if (stav != V_MISII) {
+            if (stav == PO_KONCI)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "steps after the end line");
+            return zle(KOD_DEMO_ZLY_RIADOK, n, "steps outside a mission");
+        }
+        RiadokKrokov r;
+        std::string sprava;
+        switch (citaj_riadok_krokov(text.data(), text.size(), r, &sprava)) {
+        case RIADOK_ZLY_POCET:
+            return zle(KOD_DEMO_POCET, n, sprava);
+        case RIADOK_NEZNAMA_KLAVESA:
+            return zle(KOD_DEMO_KLAVESA, n, sprava);
+        case RIADOK_V_PORIADKU:
+            break;
+        }
+        kroky += r.pocet;
+        if (kroky > DEMO_NAJVIAC_KROKOV)
+            return zle(KOD_DEMO_POCET, n, "demo is longer than " + std::to_string(DEMO_NAJVIAC_KROKOV) + " steps");
+        Zaznam z{ZAZNAM_KROKY, n, r.povel};
+        z.pocet = r.pocet;
+        d.zaznamy.push_back(z);
+        return true;
+    }
+
+    bool zaznam(const std::string &text, int n)
+    {
+        std::vector<std::string> w = slova(text);
+        const std::string &typ = w[0];
+        Zaznam z{ZAZNAM_KROKY, n, Povel()};
+        long long v;
+        if (typ == "#!mission" && w.size() == 2 && cislo(w[1], 2, v) && v >= 1) {
+            z.typ = ZAZNAM_MISIA;
+            z.cislo = (int)v;
+            bool na_rade = (stav == PRED_MISIOU && v == 1) || (stav == V_OBCHODE && misia == 1 && v == 2);
+            if (!na_rade)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "mission " + w[1] + " out of order");
+            misia = z.cislo;
+            stav = V_MISII;
+        } else if (typ == "#!check" && w.size() == 3) {
+            z.typ = ZAZNAM_KONTROLA;
+            if (!krok_a_sucet(w[1], w[2], z, n))
+                return false;
+            if (stav != V_MISII)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "check outside a mission");
+        } else if (typ == "#!mission-end" && w.size() == 4 && cislo(w[1], 2, v)) {
+            z.typ = ZAZNAM_KONIEC_MISIE;
+            z.cislo = (int)v;
+            if (!krok_a_sucet(w[2], w[3], z, n))
+                return false;
+            if (stav != V_MISII || z.cislo != misia)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "end of mission " + w[1] + " out of order");
+            stav = PO_MISII;
+        } else if (typ == "#!shop" && w.size() == 2 && cislo(w[1], 2, v)) {
+            z.typ = ZAZNAM_OBCHOD;
+            z.cislo = (int)v;
+            if (stav != PO_MISII || z.cislo != misia)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "shop " + w[1] + " out of order");
+            stav = V_OBCHODE;
+        } else if (typ == "#!buy" && w.size() == 2 && (w[1] == "torpedo" || w[1] == "decoy")) {
+            z.typ = ZAZNAM_NAKUP;
+            z.polozka = w[1] == "torpedo" ? POLOZKA_TORPEDO : POLOZKA_NAVNADA;
+            if (stav != V_OBCHODE)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "purchase outside a shop");
+        } else if (typ == "#!end" && w.size() == 3) {
+            z.typ = ZAZNAM_KONIEC;
+            if (!krok_a_sucet(w[1], w[2], z, n))
+                return false;
+            if (stav == PO_KONCI)
+                return zle(KOD_DEMO_ZLY_RIADOK, n, "a second end line");
+            stav = PO_KONCI;
+            d.ma_koniec = true;
+        } else {
+            return zle(KOD_DEMO_ZLY_RIADOK, n, "not a demo record: \"" + text.substr(0, 60) + "\"");
+        }
+        d.zaznamy.push_back(z);
+        return true;
+    }
+
+    // "STEP SUM" of a check, a mission's end or the end: the step must be the
+    // number of steps before the line.
+    bool krok_a_sucet(const std::string &k, const std::string &s, Zaznam &z, int n)
+    {
+        long long v;
+        if (!cislo(k, DEMO_NAJVIAC_KROKOV, v))
+            return zle(KOD_DEMO_ZLY_RIADOK, n, "bad step number \"" + k.substr(0, 20) + "\"");
+        if (!sucet_z_textu(s.data(), s.size(), z.sucet))
+            return zle(KOD_DEMO_ZLY_RIADOK, n, "bad checksum \"" + s.substr(0, 20) + "\"");
+        if (v != kroky)
+            return zle(KOD_DEMO_ZLY_RIADOK, n,
+                       "record for step " + k + ", but " + std::to_string(kroky) + " steps come before it");
+        z.krok = (int)v;
+        return true;
+    }
+
+    Stav stav = PRED_MISIOU;
+
+private:
+    const std::string &meno;
+    Demo &d;
+    ChybaDema &chyba;
+    int misia = 0;
+    long long kroky = 0;
+};
+
+}  // namespace
+
+bool je_hlavicka_dema(const std::string &riadok)
+{
+    size_t n = strlen(DEMO_HLAVICKA);
+    return riadok.compare(0, n, DEMO_HLAVICKA) == 0 &&
+           (riadok.size() == n || isspace((unsigned char)riadok[n]));
+}
+
+bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema &chyba)
+{
+    d = Demo();
+    d.meno = meno;
+    Citac c(meno, d, chyba);
+    std::string riadok;
+    int n = 0;
+    for (;;) {
+        Riadok r = citaj_riadok(vstup, riadok);
+        if (r == RIADOK_ZIADNY)
+            break;
+        n++;
+        d.riadkov = n;
+        if (r == RIADOK_DLHY)
+            return c.zle(KOD_DEMO_DLHY_RIADOK, n,
+                         "line longer than " + std::to_string(DEMO_NAJDLHSI_RIADOK) + " characters");
+        if (n == 1) {
+            if (!je_hlavicka_dema(riadok))
+                return c.zle(KOD_DEMO_NIE_DEMO, 1, "not a demo: the first line is not \"" +
+                                                       std::string(DEMO_HLAVICKA) + " ...\"");
+            if (!c.hlavicka(riadok))
+                return false;
+            continue;
+        }
+        if (r == RIADOK_BEZ_KONCA && c.stav != PO_KONCI) {
+            // Cut off while it was being written, unless it is a whole end line.
+            std::vector<std::string> w = slova(riadok);
+            if (w.empty() || w[0] != "#!end") {
+                d.riadkov = n - 1;
+                break;
+            }
+        }
+        if (!c.riadok(riadok, n))
+            return false;
+    }
+    if (vstup.bad())
+        return c.zle(KOD_DEMO_NECITATELNE, n, "read error");
+    if (n == 0)
+        return c.zle(KOD_DEMO_PRAZDNE, 1, "the file is empty");
+    return true;
+}
+
+std::string varovanie_verzie(const Demo &d, const char *verzia)
+{
+    if (d.verzia_hry == verzia)
+        return std::string();
+    return d.meno + ":1: recorded by ponorka " + d.verzia_hry + ", this is ponorka " + verzia +
+           "; the checksums will tell whether it still plays the same";
+}

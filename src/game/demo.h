@@ -1,0 +1,86 @@
+#ifndef PONORKA_DEMO_H
+#define PONORKA_DEMO_H
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "game/missions.h"
+#include "objects/povel.h"
+
+// A demo: the input of a whole game as text, one line per run of steps in the
+// key script's syntax, with lines starting "#!" for everything else. The
+// format is described in docs/demo-format.md.
+
+const int DEMO_FORMAT = 1;
+extern const char *const DEMO_HLAVICKA;  // "#!ponorka-demo", the first word of a demo
+
+// Longest line a demo may have, line end excluded.
+const size_t DEMO_NAJDLHSI_RIADOK = 4096;
+// Most steps a demo may hold; keeps the step counter in range.
+const long long DEMO_NAJVIAC_KROKOV = 1000000000LL;
+
+// Exit codes of the game and the replay tool for demos; each trouble its own.
+enum KodDema {
+    KOD_DEMO_NESEDI = 20,           // a checksum or the game's course did not match
+    KOD_DEMO_NECITATELNE = 21,      // the file can't be opened or read
+    KOD_DEMO_NIE_DEMO = 22,         // the first line is no demo header
+    KOD_DEMO_PRAZDNE = 23,          // the file is empty
+    KOD_DEMO_FORMAT = 24,           // another format version
+    KOD_DEMO_ZLY_RIADOK = 25,       // a line that is no record, or one out of place
+    KOD_DEMO_KLAVESA = 26,          // an unknown key name
+    KOD_DEMO_POCET = 27,            // a bad repeat count, or too many steps
+    KOD_DEMO_DLHY_RIADOK = 28,      // a line longer than DEMO_NAJDLHSI_RIADOK
+    KOD_DEMO_PREDCASNY_KONIEC = 29, // no end line: played as far as it goes
+    KOD_DEMO_ZAPIS = 30,            // the demo being recorded can't be written
+};
+
+enum TypZaznamu {
+    ZAZNAM_KROKY,         // steps: `povel` held for `pocet` steps
+    ZAZNAM_MISIA,         // mission `cislo` begins
+    ZAZNAM_KONTROLA,      // the state after step `krok` has the sum `sucet`
+    ZAZNAM_KONIEC_MISIE,  // mission `cislo` ended with step `krok`, state `sucet`
+    ZAZNAM_OBCHOD,        // the shop after mission `cislo`
+    ZAZNAM_NAKUP,         // one accepted purchase of `polozka`
+    ZAZNAM_KONIEC,        // the game ended after `krok` steps, state `sucet`
+};
+
+struct Zaznam {
+    TypZaznamu typ;
+    int riadok;  // line number in the file
+    Povel povel;
+    long long pocet = 0;
+    int cislo = 0;
+    int krok = 0;
+    uint64_t sucet = 0;
+    Polozka polozka = POLOZKA_TORPEDO;
+};
+
+struct Demo {
+    std::string meno;         // file name, for messages
+    std::string verzia_hry;   // the game version that recorded it
+    std::vector<Zaznam> zaznamy;
+    bool ma_koniec = false;   // the end line was there
+    int riadkov = 0;          // lines read
+};
+
+struct ChybaDema {
+    int kod = 0;
+    std::string sprava;  // "FILE:LINE: what is wrong"
+};
+
+// True when the line is a demo's first line (anything else is a key script).
+bool je_hlavicka_dema(const std::string &riadok);
+
+// Reads a whole demo and checks its order: the header, then per mission its
+// line, steps and checks and its end, the shop with its purchases, the end
+// line. A last line cut off without a line end, as a crash while recording
+// leaves it, is dropped, and the demo then counts as without its end line.
+// False with the message and exit code on a bad file.
+bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema &chyba);
+
+// A warning when another game version recorded the demo, else empty.
+std::string varovanie_verzie(const Demo &d, const char *verzia);
+
+#endif

@@ -1,0 +1,77 @@
+#include "game/demo_zapis.h"
+
+#include <cstdarg>
+
+#include "game/demo.h"
+#include "game/kontrolny_sucet.h"
+#include "game/riadok_krokov.h"
+
+ZapisDema::ZapisDema(FILE *f, const char *verzia_hry) : f(f)
+{
+    zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT, verzia_hry);
+}
+
+void ZapisDema::zaznam(const char *format, ...)
+{
+    dopis_kroky();
+    va_list a;
+    va_start(a, format);
+    vfprintf(f, format, a);
+    va_end(a);
+    fputc('\n', f);
+    fflush(f);
+}
+
+void ZapisDema::dopis_kroky()
+{
+    if (v_behu == 0)
+        return;
+    char riadok[128];
+    size_t n = zapis_riadok_krokov(beh, v_behu, riadok, sizeof riadok);
+    riadok[n] = '\n';
+    fwrite(riadok, 1, n + 1, f);
+    v_behu = 0;
+}
+
+void ZapisDema::krok(const Povel &p)
+{
+    if (v_behu > 0 && p != beh)
+        dopis_kroky();
+    beh = p;
+    v_behu++;
+}
+
+void ZapisDema::misia(int cislo)
+{
+    zaznam("#!mission %d", cislo);
+}
+
+void ZapisDema::kontrola(int krok, uint64_t sucet)
+{
+    zaznam("#!check %d %s", krok, sucet_na_text(sucet).c_str());
+}
+
+void ZapisDema::koniec_misie(int cislo, int krok, uint64_t sucet)
+{
+    zaznam("#!mission-end %d %d %s", cislo, krok, sucet_na_text(sucet).c_str());
+}
+
+void ZapisDema::obchod(int cislo)
+{
+    zaznam("#!shop %d", cislo);
+}
+
+void ZapisDema::nakup(Polozka p)
+{
+    zaznam("#!buy %s", p == POLOZKA_TORPEDO ? "torpedo" : "decoy");
+}
+
+void ZapisDema::koniec(int kroky, uint64_t sucet)
+{
+    zaznam("#!end %d %s", kroky, sucet_na_text(sucet).c_str());
+}
+
+bool ZapisDema::chyba() const
+{
+    return ferror(f) != 0;
+}
