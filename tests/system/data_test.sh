@@ -55,6 +55,14 @@ env -u DISPLAY PONORKA_DATA=../mydata "$T/solo/ponorka" >"$T/o" 2>"$T/e" || rc=$
 [ "$rc" -eq 1 ] || { cat "$T/e" >&2; fail "PONORKA_DATA (relative): exit $rc, not 1"; }
 echo "\$PONORKA_DATA: found"
 
+# The replay tool finds the data the same way, and reads its script from where it was started.
+printf '*5\n' >script.txt
+rc=0
+"$RUN_DIR/ponorka-replay" --missions 1 --max-steps 5 script.txt >"$T/o" 2>"$T/e" || rc=$?
+[ "$rc" -eq 2 ] && grep -q 'did not end within 5 steps' "$T/e" ||
+  { cat "$T/e" >&2; fail "ponorka-replay from an unrelated folder: exit $rc"; }
+echo "ponorka-replay: data found, script read from the start folder"
+
 # The real start-up under a display: the asset check passes and the background is made,
 # so the game reads its files from the folder it found.
 xvfb_start
