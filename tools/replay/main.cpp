@@ -17,6 +17,8 @@
 #include "game/frame_loop.h"
 #include "game/missions.h"
 #include "game/pokus.h"
+#include "game/priecinok_dat.h"
+#include "game/volby.h"
 #include "game/waves.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
@@ -31,7 +33,6 @@ namespace {
 
 const char *const NAZOV = "ponorka-replay";
 const char *const PISMO = "data/fonts/formal.ttf";
-const char *const PONORKA_REPLAY_VERZIA = "1.0.0";
 
 const char *const POUZITIE =
     "usage: ponorka-replay [--missions 1|2|12] [--buy T,N] [--max-steps N] [--trace FILE] SCRIPT\n"
@@ -49,14 +50,16 @@ const char *const POUZITIE =
     "  --soak N    mission 2 is spawned again whenever its enemies are gone, and the\n"
     "              run ends after N steps in all\n"
     "  --record DEMO  write the game the script plays as a demo\n"
+    "  --help      show this help\n"
     "SCRIPT: one line per step with key names from F C X R E RIGHT LEFT S W UP DOWN SPACE\n"
     "  (NOBUF: the keyboard buffer is empty), \"*N\" at the end of a line for N steps,\n"
     "  \"#\" starts a comment line.\n"
     "DEMO: a file whose first line is \"#!ponorka-demo ...\"; its checksums are checked and\n"
     "  the game's lines printed, the purchases and the summary without its time lines too.\n"
-    "Run it where the game runs: it reads data/fonts/formal.ttf like the game.\n";
+    "It reads data/fonts/formal.ttf from the game's data folder, found as the game finds it\n"
+    "($PONORKA_DATA, the working directory, the program's folder, the installed data).\n";
 
-struct Volby {
+struct VolbyNastroja {
     int misie = 12;
     int torpeda = 0;
     int navnady = 0;
@@ -82,7 +85,7 @@ bool cele_cislo(const char *text, long long min, long long max, long long &v)
     return true;
 }
 
-bool nakup_z_textu(const char *text, Volby &v)
+bool nakup_z_textu(const char *text, VolbyNastroja &v)
 {
     const char *ciarka = text ? strchr(text, ',') : nullptr;
     if (ciarka == nullptr)
@@ -103,7 +106,7 @@ int chyba_pouzitia(const std::string &sprava)
 }
 
 // Returns -1 when the options are fine, else the exit status.
-int citaj_volby(int argc, char **argv, Volby &v)
+int citaj_volby(int argc, char **argv, VolbyNastroja &v)
 {
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -180,7 +183,7 @@ class Prehravanie : public Priebeh {
 public:
     // With a demo the steps come from it: the script is empty, and neither
     // the mission limits nor the options of a script apply.
-    Prehravanie(const Volby &v, const Skript &skript, FILE *stopa, bool demo)
+    Prehravanie(const VolbyNastroja &v, const Skript &skript, FILE *stopa, bool demo)
         : v(v), kurzor(skript), stopa(stopa), demo(demo)
     {
     }
@@ -265,7 +268,7 @@ private:
         return true;
     }
 
-    const Volby &v;
+    const VolbyNastroja &v;
     Kurzor kurzor;
     FILE *stopa;
     bool demo;
@@ -275,7 +278,7 @@ private:
 };
 
 // The game's run without briefings and shop screens. Returns the exit status.
-int hraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa)
+int hraj(const VolbyNastroja &v, Hra &hra, const Skript &skript, FILE *stopa)
 {
     Spravca svet;
     priprav_svet(svet);
@@ -286,12 +289,12 @@ int hraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa)
 
 // The same, written down as a demo; the game's lines are printed as the game
 // prints them, the summary without its time lines.
-int nahraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa, FILE *subor)
+int nahraj(const VolbyNastroja &v, Hra &hra, const Skript &skript, FILE *stopa, FILE *subor)
 {
     Spravca svet;
     priprav_svet(svet);
     Prehravanie prehravanie(v, skript, stopa, false);
-    ZapisDema zapis(subor, PONORKA_REPLAY_VERZIA);
+    ZapisDema zapis(subor, verzia_hry());
     NahravanieDema nahravanie(zapis, prehravanie);
     hraj_misie(svet, hra, nahravanie);
     print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
@@ -301,7 +304,7 @@ int nahraj(const Volby &v, Hra &hra, const Skript &skript, FILE *stopa, FILE *su
 
 // A demo: its steps and purchases, every checksum checked. A desync stops the
 // run at once, with the trace up to that step.
-int prehraj(const Volby &v, Hra &hra, const Demo &demo, FILE *stopa)
+int prehraj(const VolbyNastroja &v, Hra &hra, const Demo &demo, FILE *stopa)
 {
     Spravca svet;
     priprav_svet(svet);
@@ -323,9 +326,9 @@ int prehraj(const Volby &v, Hra &hra, const Demo &demo, FILE *stopa)
 
 // Reads the first line to tell a demo from a script, then the whole file.
 // Returns -1 when it was read, else the exit status.
-int citaj_vstup(const char *meno, Skript &skript, Demo &demo, bool &je_demo)
+int citaj_vstup(const std::string &cesta, const char *meno, Skript &skript, Demo &demo, bool &je_demo)
 {
-    std::ifstream subor(meno, std::ios::binary);
+    std::ifstream subor(cesta, std::ios::binary);
     if (!subor) {
         fprintf(stderr, "%s: can't open script %s: %s\n", NAZOV, meno, strerror(errno));
         return 1;
@@ -341,12 +344,12 @@ int citaj_vstup(const char *meno, Skript &skript, Demo &demo, bool &je_demo)
             fprintf(stderr, "%s: %s\n", NAZOV, chyba.sprava.c_str());
             return chyba.kod;
         }
-        std::string varovanie = varovanie_verzie(demo, PONORKA_REPLAY_VERZIA);
+        std::string varovanie = varovanie_verzie(demo, verzia_hry());
         if (!varovanie.empty())
             fprintf(stderr, "%s: warning: %s\n", NAZOV, varovanie.c_str());
         return -1;
     }
-    std::ifstream text(meno);
+    std::ifstream text(cesta);
     std::string chyba;
     if (!nacitaj_skript(text, meno, skript, chyba)) {
         fprintf(stderr, "%s: %s\n", NAZOV, chyba.c_str());
@@ -359,15 +362,22 @@ int citaj_vstup(const char *meno, Skript &skript, Demo &demo, bool &je_demo)
 
 int main(int argc, char **argv)
 {
-    Volby v;
+    VolbyNastroja v;
     int stav = citaj_volby(argc, argv, v);
     if (stav >= 0)
         return stav;
 
+    // The script and the trace are named from where the player is; the data may lie elsewhere.
+    const std::string skript_cesta = cesta_od_hraca(v.skript);
+    const std::string stopa_cesta = v.stopa ? cesta_od_hraca(v.stopa) : std::string();
+    const std::string nahravka_cesta = v.nahravka ? cesta_od_hraca(v.nahravka) : std::string();
+    if (!najdi_data("", NAZOV))
+        return 1;
+
     Skript skript;
     Demo demo;
     bool je_demo = false;
-    stav = citaj_vstup(v.skript, skript, demo, je_demo);
+    stav = citaj_vstup(skript_cesta, v.skript, skript, demo, je_demo);
     if (stav >= 0)
         return stav;
     if (je_demo && (v.len_skript || v.nahravka != nullptr))
@@ -406,7 +416,7 @@ int main(int argc, char **argv)
 
     FILE *stopa = nullptr;
     if (v.stopa != nullptr) {
-        stopa = fopen(v.stopa, "w");
+        stopa = fopen(stopa_cesta.c_str(), "w");
         if (stopa == nullptr) {
             fprintf(stderr, "%s: can't write trace %s: %s\n", NAZOV, v.stopa, strerror(errno));
             return 1;
@@ -415,9 +425,9 @@ int main(int argc, char **argv)
 
     FILE *nahravka = nullptr;
     if (v.nahravka != nullptr) {
-        nahravka = fopen(v.nahravka, "w");
+        nahravka = fopen(nahravka_cesta.c_str(), "w");
         if (nahravka == nullptr) {
-            fprintf(stderr, "%s: can't write demo %s: %s\n", NAZOV, v.nahravka, strerror(errno));
+            fprintf(stderr, "%s: can't write demo %s: %s\n", NAZOV, nahravka_cesta.c_str(), strerror(errno));
             return KOD_DEMO_ZAPIS;
         }
     }
@@ -435,7 +445,7 @@ int main(int argc, char **argv)
         stav = 1;
     }
     if (nahravka != nullptr && (ferror(nahravka) | fclose(nahravka)) != 0) {
-        fprintf(stderr, "%s: error writing demo %s\n", NAZOV, v.nahravka);
+        fprintf(stderr, "%s: error writing demo %s\n", NAZOV, nahravka_cesta.c_str());
         stav = KOD_DEMO_ZAPIS;
     }
     obrazky_vycisti();
