@@ -39,7 +39,8 @@ void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
                       naboj(hrac, 2), naboj(hrac, 3), hrac.GetTorpedo(), hrac.GetNavnada(), hra.kroky / 100,
                       hrac.GetMoney(), true, makecol(255, 255, 0), makecol(128, 128, 128));
         kedy_vykresli = 0;
-        pockaj(pockaj_ticks(SCREEN_W));
+        if (!hra.bez_cakania)
+            pockaj(pockaj_ticks(SCREEN_W));
     }
     kedy_vykresli++;
     hra.kroky++;

@@ -18,6 +18,7 @@ struct Hra {
     ALFONT_FONT *pismo;     // status-bar font
     ALFONT_FONT *pismo_briefing; // briefing font
     int kroky;              // step counter, never reset between missions
+    bool bez_cakania = false; // no pacing wait after drawing steps (a timed demo)
 };
 
 // One step of the frame loop under the given command: fire control, combat,

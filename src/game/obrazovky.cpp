@@ -19,6 +19,6 @@ bool HraNaObrazovke::briefing(Hra &hra, int farba, char *text)
 
 bool HraNaObrazovke::obchod(Nakup &n)
 {
-    shop(&n.peniaze, n.cena_torpeda, n.cena_navnady, 0, 0, &n.torpeda, &n.navnady);
+    shop(&n.peniaze, n.cena_torpeda, n.cena_navnady, 0, 0, &n.torpeda, &n.navnady, n.pozorovatel);
     return true;
 }

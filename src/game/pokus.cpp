@@ -9,6 +9,7 @@
 
 #include "game/assets.h"
 #include "game/casovac.h"
+#include "game/demo_hra.h"
 #include "game/frame_loop.h"
 #include "game/missions.h"
 #include "game/more.h"
@@ -52,7 +53,7 @@ static int bez_grafiky(bool system_bezi)
 }
 
 // The world and everything drawn around it; the world goes last, when the routine returns.
-static int hraj()
+static int hraj(DemoHry &demo)
 {
     Spravca svet;
     priprav_svet(svet);
@@ -71,20 +72,22 @@ static int hraj()
     clear_bitmap(hra.stavovy_riadok);
 
     HraNaObrazovke obrazovky;
-    hraj_misie(svet, hra, obrazovky);
-
-    print_summary(hra.kroky, ido, svet.GetHrac().GetHealth());
-    fflush(stdout);
+    int kod = hraj_s_demom(svet, hra, obrazovky, demo);
 
     destroy_bitmap(hra.pozadie);
     destroy_bitmap(hra.stavovy_riadok);
     alfont_destroy_font(hra.pismo);
     alfont_destroy_font(hra.pismo_briefing);
-    return 0;
+    return kod;
 }
 
 int pokus_main()
 {
+    // A demo is opened or read whole first: a bad one is refused without a display.
+    DemoHry demo;
+    int kod_dema = priprav_demo(volby, demo);
+    if (kod_dema >= 0)
+        return kod_dema;
     // Without a display there is no system driver, and every later call would crash.
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return bez_grafiky(false);
@@ -102,7 +105,7 @@ int pokus_main()
     srand(time(NULL));
     spusti_casovac();
 
-    int vysledok = hraj();
+    int vysledok = hraj(demo);
     alfont_exit();
     return vysledok;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "game/casovac.h"
+#include "game/missions.h"
 #include "game/rozlisenie.h"
 #include "game/shop_pass.h"
 #include "text/alfont.h"
@@ -59,6 +60,7 @@ ObchodStav obchod_stav(BITMAP *buffer, ALFONT_FONT *continue_font, ALFONT_FONT *
     s.hotovo = false;
     s.continue_farba = makecol(128, 128, 128);
     s.r = obchod_rozmery(width, height);
+    s.pozorovatel = nullptr;
     return s;
 }
 
@@ -107,12 +109,16 @@ void shop_pass(ObchodStav &s)
             *s.torpeda += 1;
             printf("Torpedo kupene\nPocet torped %d\nPeniaze %d\n", *s.torpeda, *s.peniaze);
             mozme_kupit = false;
+            if (s.pozorovatel)
+                s.pozorovatel->kupene(POLOZKA_TORPEDO);
         }
         if (mys_na_navnade(r) && mozme_kupit && navnada_kupitelna) {
             *s.peniaze -= s.cena_navnada;
             *s.navnady += 1;
             printf("Navnada kupena\nPocet navnad %d\nPeniaze %d\n", *s.navnady, *s.peniaze);
             mozme_kupit = false;
+            if (s.pozorovatel)
+                s.pozorovatel->kupene(POLOZKA_NAVNADA);
         }
         if (mys_na_continue(r))
             s.hotovo = true;
@@ -162,6 +168,12 @@ static void znic(BITMAP *b)
 void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda,
           int *navnady)
 {
+    shop(money, torpedo_price, navnada_price, unused1, unused2, torpeda, navnady, nullptr);
+}
+
+void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda, int *navnady,
+          PozorovatelNakupu *pozorovatel)
+{
     (void)unused1;
     (void)unused2;
     ObchodRozmery r = obchod_rozmery(width, height);
@@ -178,6 +190,7 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
     BITMAP *kurzor = load_bitmap("gfx/shop/cursor.bmp", NULL);
     ObchodStav s = obchod_stav(buffer, continue_font, cena_font, money, torpedo_price, navnada_price, torpeda,
                                navnady);
+    s.pozorovatel = pozorovatel;
     s.torpedo[OBRAZOK_NEOZNACENY] = load_bitmap("gfx/shop/torpedo_unselected.tga", NULL);
     s.torpedo[OBRAZOK_NEAKTIVNY] = load_bitmap("gfx/shop/torpedo_unactive.tga", NULL);
     s.torpedo[OBRAZOK_OZNACENY] = load_bitmap("gfx/shop/torpedo_selected.tga", NULL);

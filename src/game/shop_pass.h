@@ -4,6 +4,7 @@
 #include <allegro.h>
 
 struct ALFONT_FONT;
+class PozorovatelNakupu;
 
 // Positions of the shop screen for a screen size.
 struct ObchodRozmery {
@@ -41,6 +42,7 @@ struct ObchodStav {
     bool hotovo;
     int continue_farba;
     ObchodRozmery r;
+    PozorovatelNakupu *pozorovatel;  // told of each accepted purchase; may be null
 };
 
 // Fresh pass state: not done, CONTINUE label grey. Images start null.

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "game/demo.h"
+
 #ifndef PONORKA_VERSION
 #error "PONORKA_VERSION comes from the project's version in CMakeLists.txt"
 #endif
@@ -17,6 +19,23 @@ const Volba volby_tabulka[] = {
     {"--nosound", nullptr, "start no sound driver at all", [](Volby &v, const char *) { v.zvuk = false; }},
     {"--data", "DIR", "read the game's data (gfx/, sfx/, data/fonts/) from DIR",
      [](Volby &v, const char *hodnota) { v.data = hodnota; }},
+    {"--record", "FILE", "play, and write the game as a demo to FILE",
+     [](Volby &v, const char *hodnota) {
+         v.nahravka = hodnota;
+         v.demo_volby++;
+     }},
+    {"--playdemo", "FILE", "play the demo FILE back at the normal pace (Esc leaves, P pauses)",
+     [](Volby &v, const char *hodnota) {
+         v.prehravka = hodnota;
+         v.meranie = false;
+         v.demo_volby++;
+     }},
+    {"--timedemo", "FILE", "play the demo FILE back as fast as it goes, and time it",
+     [](Volby &v, const char *hodnota) {
+         v.prehravka = hodnota;
+         v.meranie = true;
+         v.demo_volby++;
+     }},
 };
 const int volby_pocet = (int)(sizeof(volby_tabulka) / sizeof(volby_tabulka[0]));
 
@@ -39,6 +58,17 @@ const Kod kody_tabulka[] = {
     {KOD_OK, "the game ended after the last mission (or --help, --version)"},
     {KOD_BEZ_GRAFIKY, "no graphics mode could be set (no display)"},
     {KOD_DATA, "the data folder was not found, or an asset is missing or damaged"},
+    {KOD_DEMO_NESEDI, "a demo played differently from how it was recorded (desync)"},
+    {KOD_DEMO_NECITATELNE, "the demo can't be opened or read"},
+    {KOD_DEMO_NIE_DEMO, "the file is not a demo"},
+    {KOD_DEMO_PRAZDNE, "the demo file is empty"},
+    {KOD_DEMO_FORMAT, "the demo is of another format version"},
+    {KOD_DEMO_ZLY_RIADOK, "a line of the demo is no record, or out of place"},
+    {KOD_DEMO_KLAVESA, "the demo names an unknown key"},
+    {KOD_DEMO_POCET, "the demo has a bad repeat count, or too many steps"},
+    {KOD_DEMO_DLHY_RIADOK, "a line of the demo is too long"},
+    {KOD_DEMO_PREDCASNY_KONIEC, "the demo ended early, without its end line (played as far as it went)"},
+    {KOD_DEMO_ZAPIS, "the demo to record can't be written"},
     {KOD_POUZITIE, "the command line was wrong"},
 };
 const int kody_pocet = (int)(sizeof(kody_tabulka) / sizeof(kody_tabulka[0]));
@@ -142,6 +172,8 @@ int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
         }
         o->nastav(v, hodnota);
     }
+    if (v.demo_volby > 1)
+        return chyba(err, "only one of --record, --playdemo and --timedemo");
     if (v.pomoc) {
         vypis_pomoc(out);
         return KOD_OK;

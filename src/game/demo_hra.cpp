@@ -1,0 +1,124 @@
+#include "game/demo_hra.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+
+#include "game/casovac.h"
+#include "game/demo_priebeh.h"
+#include "game/demo_zapis.h"
+#include "game/frame_loop.h"
+#include "game/missions.h"
+#include "game/pokus.h"
+#include "game/priecinok_dat.h"
+#include "game/volby.h"
+#include "world/spravca.h"
+
+namespace {
+
+const char *const NAZOV = "ponorka";
+
+int precitaj(DemoHry &d)
+{
+    std::ifstream subor(d.cesta, std::ios::binary);
+    if (!subor) {
+        fprintf(stderr, "%s: can't open demo %s: %s\n", NAZOV, d.cesta.c_str(), strerror(errno));
+        return KOD_DEMO_NECITATELNE;
+    }
+    ChybaDema chyba;
+    if (!citaj_demo(subor, d.cesta, d.demo, chyba)) {
+        fprintf(stderr, "%s: %s\n", NAZOV, chyba.sprava.c_str());
+        return chyba.kod;
+    }
+    std::string varovanie = varovanie_verzie(d.demo, verzia_hry());
+    if (!varovanie.empty())
+        fprintf(stderr, "%s: warning: %s\n", NAZOV, varovanie.c_str());
+    return -1;
+}
+
+// The summary as the game prints it, flushed before any message on stderr.
+void suhrn(Spravca &svet, Hra &hra)
+{
+    print_summary(hra.kroky, ido, svet.GetHrac().GetHealth());
+    fflush(stdout);
+}
+
+int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
+{
+    ZapisDema zapis(d.subor, verzia_hry());
+    NahravanieDema nahravanie(zapis, obrazovky);
+    hraj_misie(svet, hra, nahravanie);
+    suhrn(svet, hra);
+    nahravanie.dokonci(svet, hra);
+    bool chyba = zapis.chyba();
+    if ((fclose(d.subor) != 0) || chyba) {
+        fprintf(stderr, "%s: the demo %s could not be written whole\n", NAZOV, d.cesta.c_str());
+        return KOD_DEMO_ZAPIS;
+    }
+    return 0;
+}
+
+int prehraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
+{
+    bool meranie = d.rezim == DemoHry::MERANIE;
+    // Timed, the briefings and shops are skipped and nothing waits for the clock.
+    hra.bez_cakania = meranie;
+    PrehravanieDema prehravanie(d.demo, obrazovky, !meranie);
+    auto zaciatok = std::chrono::steady_clock::now();
+    bool dohrane = hraj_misie(svet, hra, prehravanie);
+    double sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - zaciatok).count();
+    PrehravanieDema::Vysledok vysledok = prehravanie.dohraj(svet, hra, dohrane);
+    if (vysledok == PrehravanieDema::NESEDI) {
+        fflush(stdout);
+        fprintf(stderr, "%s: %s\n", NAZOV, prehravanie.sprava().c_str());
+        return prehravanie.kod();
+    }
+    suhrn(svet, hra);
+    if (meranie) {
+        printf("\ntimedemo: %d steps, %d frames drawn, %.3f s, %.1f fps\n", hra.kroky, prehravanie.snimky, sekundy,
+               sekundy > 0 ? prehravanie.snimky / sekundy : 0.0);
+        fflush(stdout);
+    }
+    if (vysledok == PrehravanieDema::PREDCASNE)
+        fprintf(stderr, "%s: %s\n", NAZOV, prehravanie.sprava().c_str());
+    return prehravanie.kod();
+}
+
+}  // namespace
+
+int priprav_demo(const Volby &v, DemoHry &d)
+{
+    if (!v.nahravka.empty()) {
+        d.rezim = DemoHry::NAHRAVANIE;
+        d.cesta = cesta_od_hraca(v.nahravka);
+        d.subor = fopen(d.cesta.c_str(), "w");
+        if (d.subor == nullptr) {
+            fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, d.cesta.c_str(), strerror(errno));
+            return KOD_DEMO_ZAPIS;
+        }
+        return -1;
+    }
+    if (!v.prehravka.empty()) {
+        d.rezim = v.meranie ? DemoHry::MERANIE : DemoHry::PREHRAVANIE;
+        d.cesta = cesta_od_hraca(v.prehravka);
+        return precitaj(d);
+    }
+    return -1;
+}
+
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
+{
+    switch (d.rezim) {
+    case DemoHry::NAHRAVANIE:
+        return nahraj(svet, hra, obrazovky, d);
+    case DemoHry::PREHRAVANIE:
+    case DemoHry::MERANIE:
+        return prehraj(svet, hra, obrazovky, d);
+    case DemoHry::ZIADNE:
+        break;
+    }
+    hraj_misie(svet, hra, obrazovky);
+    suhrn(svet, hra);
+    return 0;
+}

@@ -1,0 +1,32 @@
+#ifndef PONORKA_DEMO_HRA_H
+#define PONORKA_DEMO_HRA_H
+
+#include <cstdio>
+#include <string>
+
+#include "game/demo.h"
+
+class Spravca;
+class Priebeh;
+struct Hra;
+struct Volby;
+
+// The game's demo options, made ready before Allegro starts so that a bad
+// demo is refused without a display.
+struct DemoHry {
+    enum Rezim { ZIADNE, NAHRAVANIE, PREHRAVANIE, MERANIE } rezim = ZIADNE;
+    std::string cesta;      // absolute: relative paths mean the player's folder
+    FILE *subor = nullptr;  // the demo being recorded
+    Demo demo;              // the demo to play
+};
+
+// Opens the demo to record or reads the demo to play. Returns -1 to go on,
+// else the exit code, the reason told on standard error.
+int priprav_demo(const Volby &v, DemoHry &d);
+
+// Runs the missions as the options ask, `obrazovky` giving the screens, and
+// prints the summary (not after a desync). Returns the exit code of the demo
+// part: 0, or the code of a desync, an early end or a write error.
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d);
+
+#endif
