@@ -142,3 +142,16 @@ TEST(ReplayDemo, ABadDemoIsRefusedBeforeAnythingIsPlayed)
     EXPECT_EQ(b.stav, 1);
     EXPECT_NE(b.chyby.find("take a script"), std::string::npos) << b.chyby;
 }
+
+// Games recorded from real play: any change to the simulation that alters play
+// fails them, at the first check that differs.
+TEST(ReplayDemo, RealGamesKeptWithTheTestsPlayAsTheyWerePlayed)
+{
+    for (const char *meno : {"full", "short"}) {
+        std::string cesta = std::string(PONORKA_SOURCE_DIR) + "/tests/demos/" + meno;
+        Beh b = spusti("", cesta + ".demo");
+        EXPECT_EQ(b.stav, 0) << meno << ": " << b.chyby;
+        EXPECT_EQ(b.chyby, "") << meno;
+        EXPECT_EQ(b.vystup, obsah(cesta + ".out")) << meno;
+    }
+}
