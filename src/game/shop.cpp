@@ -61,28 +61,51 @@ ObchodStav obchod_stav(BITMAP *buffer, ALFONT_FONT *continue_font, ALFONT_FONT *
     s.continue_farba = makecol(128, 128, 128);
     s.r = obchod_rozmery(width, height);
     s.pozorovatel = nullptr;
+    s.demo_mys = false;
+    s.demo_x = s.demo_y = 0;
+    s.demo_tlacidlo = false;
+    s.kurzor = nullptr;
     return s;
 }
 
+// The pointer as the pass sees it: Allegro's live mouse, or the demo's own.
+static int mys_x(const ObchodStav &s)
+{
+    return s.demo_mys ? s.demo_x : mouse_x;
+}
+
+static int mys_y(const ObchodStav &s)
+{
+    return s.demo_mys ? s.demo_y : mouse_y;
+}
+
+static bool mys_stlacena(const ObchodStav &s)
+{
+    return s.demo_mys ? s.demo_tlacidlo : (mouse_b & 1) != 0;
+}
+
 // Both ends of each range belong to the rectangle.
-static bool mys_v(int x1, int y1, int x2, int y2)
+static bool mys_v(const ObchodStav &s, int x1, int y1, int x2, int y2)
 {
-    return mouse_x >= x1 && mouse_x <= x2 && mouse_y >= y1 && mouse_y <= y2;
+    return mys_x(s) >= x1 && mys_x(s) <= x2 && mys_y(s) >= y1 && mys_y(s) <= y2;
 }
 
-static bool mys_na_torpede(const ObchodRozmery &r)
+static bool mys_na_torpede(const ObchodStav &s)
 {
-    return mys_v(r.torpedo_x, r.polozka_y, r.torpedo_x + r.polozka_w, r.polozka_y + r.polozka_h);
+    const ObchodRozmery &r = s.r;
+    return mys_v(s, r.torpedo_x, r.polozka_y, r.torpedo_x + r.polozka_w, r.polozka_y + r.polozka_h);
 }
 
-static bool mys_na_navnade(const ObchodRozmery &r)
+static bool mys_na_navnade(const ObchodStav &s)
 {
-    return mys_v(r.navnada_x, r.polozka_y, r.navnada_x + r.polozka_w, r.polozka_y + r.polozka_h);
+    const ObchodRozmery &r = s.r;
+    return mys_v(s, r.navnada_x, r.polozka_y, r.navnada_x + r.polozka_w, r.polozka_y + r.polozka_h);
 }
 
-static bool mys_na_continue(const ObchodRozmery &r)
+static bool mys_na_continue(const ObchodStav &s)
 {
-    return mys_v(r.continue_x1, r.continue_y1, r.continue_x2, r.continue_y2);
+    const ObchodRozmery &r = s.r;
+    return mys_v(s, r.continue_x1, r.continue_y1, r.continue_x2, r.continue_y2);
 }
 
 static BITMAP *obrazok_polozky(BITMAP *const obrazky[], bool kupitelna, bool oznacena)
@@ -103,8 +126,8 @@ void shop_pass(ObchodStav &s)
     bool torpedo_kupitelne = *s.peniaze >= s.cena_torpedo;
     bool navnada_kupitelna = *s.peniaze >= s.cena_navnada;
 
-    if (mouse_b & 1) {
-        if (mys_na_torpede(r) && mozme_kupit && torpedo_kupitelne) {
+    if (mys_stlacena(s)) {
+        if (mys_na_torpede(s) && mozme_kupit && torpedo_kupitelne) {
             *s.peniaze -= s.cena_torpedo;
             *s.torpeda += 1;
             printf("Torpedo kupene\nPocet torped %d\nPeniaze %d\n", *s.torpeda, *s.peniaze);
@@ -112,7 +135,7 @@ void shop_pass(ObchodStav &s)
             if (s.pozorovatel)
                 s.pozorovatel->kupene(POLOZKA_TORPEDO);
         }
-        if (mys_na_navnade(r) && mozme_kupit && navnada_kupitelna) {
+        if (mys_na_navnade(s) && mozme_kupit && navnada_kupitelna) {
             *s.peniaze -= s.cena_navnada;
             *s.navnady += 1;
             printf("Navnada kupena\nPocet navnad %d\nPeniaze %d\n", *s.navnady, *s.peniaze);
@@ -120,7 +143,7 @@ void shop_pass(ObchodStav &s)
             if (s.pozorovatel)
                 s.pozorovatel->kupene(POLOZKA_NAVNADA);
         }
-        if (mys_na_continue(r))
+        if (mys_na_continue(s))
             s.hotovo = true;
     } else {
         mozme_kupit = true;
@@ -146,16 +169,22 @@ void shop_pass(ObchodStav &s)
     }
 
     // The label drawn above used the colour chosen on the previous pass.
-    s.continue_farba = mys_na_continue(r) ? makecol(182, 182, 182) : makecol(128, 128, 128);
+    s.continue_farba = mys_na_continue(s) ? makecol(182, 182, 182) : makecol(128, 128, 128);
 
-    BITMAP *t = obrazok_polozky(s.torpedo, torpedo_kupitelne, mys_na_torpede(r));
+    BITMAP *t = obrazok_polozky(s.torpedo, torpedo_kupitelne, mys_na_torpede(s));
     if (t)
         stretch_blit(t, s.buffer, 0, 0, 400, 400, r.torpedo_x, r.polozka_y, r.polozka_w, r.polozka_h);
-    BITMAP *n = obrazok_polozky(s.navnada, navnada_kupitelna, mys_na_navnade(r));
+    BITMAP *n = obrazok_polozky(s.navnada, navnada_kupitelna, mys_na_navnade(s));
     if (n)
         stretch_blit(n, s.buffer, 0, 0, 400, 400, r.navnada_x, r.polozka_y, r.polozka_w, r.polozka_h);
 
-    show_mouse(s.buffer);
+    // The demo's pointer is drawn like Allegro's own, its tip at the position.
+    if (s.demo_mys) {
+        if (s.kurzor)
+            draw_sprite(s.buffer, s.kurzor, s.demo_x, s.demo_y);
+    } else {
+        show_mouse(s.buffer);
+    }
     blit(s.buffer, screen, 0, 0, 0, 0, width, height);
 }
 

@@ -43,6 +43,12 @@ struct ObchodStav {
     int continue_farba;
     ObchodRozmery r;
     PozorovatelNakupu *pozorovatel;  // told of each accepted purchase; may be null
+    // In demo playback the pass reads this pointer instead of the mouse and
+    // draws it with `kurzor` (may be null) instead of Allegro's.
+    bool demo_mys;
+    int demo_x, demo_y;
+    bool demo_tlacidlo;
+    BITMAP *kurzor;
 };
 
 // Fresh pass state: not done, CONTINUE label grey. Images start null.
