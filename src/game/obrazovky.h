@@ -4,7 +4,9 @@
 #include "game/missions.h"
 
 // The game as a player plays it: each step's command from Allegro's
-// keyboard, the briefing and shop screens shown.
+// keyboard, the briefing and shop screens shown. P pauses a mission between
+// two steps; Esc, the close button and the signals end the flow at the next
+// hook (the screens stop their own loops for them too).
 class HraNaObrazovke : public Priebeh {
 public:
     bool povel(Spravca &svet, Hra &hra, int misia, Povel &p) override;

@@ -13,7 +13,10 @@
 #include "game/missions.h"
 #include "game/more.h"
 #include "game/obrazovky.h"
+#include "game/odchod.h"
 #include "game/rozlisenie.h"
+#include "game/udalosti.h"
+#include "game/zvuk.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
 
@@ -66,6 +69,7 @@ static int hraj()
     HraNaObrazovke obrazovky;
     hraj_misie(svet, hra, obrazovky);
 
+    // Also when the player left early: the steps run so far.
     print_summary(hra.kroky, ido, svet.GetHrac().GetHealth());
     fflush(stdout);
 
@@ -73,24 +77,28 @@ static int hraj()
     destroy_bitmap(hra.stavovy_riadok);
     alfont_destroy_font(hra.pismo);
     alfont_destroy_font(hra.pismo_briefing);
-    return 0;
+    return kod_odchodu(dovod_odchodu());
 }
 
 int pokus_main()
 {
+    // A pipe gets each diagnostic line as it is printed.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
     // Without a display there is no system driver, and every later call would crash.
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return bez_grafiky(false);
+    zachyt_signaly();
     alfont_init();
     install_keyboard();
     install_mouse();
-    install_sound(DIGI_AUTODETECT, MIDI_NONE, NULL);
+    spusti_zvuk();
 
     if (!check_assets())
         return 2;
 
     if (!nastav_grafiku())
         return bez_grafiky(true);
+    sleduj_udalosti();
 
     srand(time(NULL));
     spusti_casovac();

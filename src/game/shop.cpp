@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "game/budik.h"
 #include "game/casovac.h"
+#include "game/odchod.h"
 #include "game/rozlisenie.h"
 #include "game/shop_pass.h"
 #include "text/alfont.h"
@@ -10,6 +12,7 @@
 void shop_timer()
 {
     mozme_kupit = true;
+    zobud();
 }
 END_OF_FUNCTION(shop_timer)
 
@@ -153,6 +156,26 @@ void shop_pass(ObchodStav &s)
     blit(s.buffer, screen, 0, 0, 0, 0, width, height);
 }
 
+// What a pass reads of the world outside it. A pass that reads the same as
+// the one before, after that one changed nothing, would draw the same again.
+struct ObchodVstup {
+    int x, y;
+    bool tlacidlo;
+    bool brana;
+    int continue_farba;
+};
+
+static ObchodVstup obchod_vstup(const ObchodStav &s)
+{
+    return {mouse_x, mouse_y, (mouse_b & 1) != 0, mozme_kupit, s.continue_farba};
+}
+
+static bool ine(const ObchodVstup &a, const ObchodVstup &b)
+{
+    return a.x != b.x || a.y != b.y || a.tlacidlo != b.tlacidlo || a.brana != b.brana ||
+           a.continue_farba != b.continue_farba;
+}
+
 static void znic(BITMAP *b)
 {
     if (b)
@@ -197,10 +220,20 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
         if (casovac)
             install_int(shop_timer, 1000);
 
-        while (!s.hotovo) {
+        bool prvy = true;
+        ObchodVstup pred_passom = obchod_vstup(s);
+        while (!s.hotovo && !odchod_ziadany()) {
+            // Asleep until the pointer, its button or the purchase gate
+            // changes, or the last pass left something to redraw.
+            if (casovac && !prvy)
+                cakaj_kym([&] { return ine(obchod_vstup(s), pred_passom) || odchod_ziadany(); });
+            if (odchod_ziadany())
+                break;
+            prvy = false;
             // Without a display there is no retrace to wait for.
             if (gfx_driver)
                 vsync();
+            pred_passom = obchod_vstup(s);
             shop_pass(s);
         }
 
