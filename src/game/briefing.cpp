@@ -3,13 +3,16 @@
 #include <cstring>
 
 #include "game/briefing_pass.h"
+#include "game/budik.h"
 #include "game/casovac.h"
+#include "game/odchod.h"
 #include "game/rozlisenie.h"
 #include "text/alfont.h"
 
 void briefing_timer()
 {
     ms++;
+    zobud();
 }
 END_OF_FUNCTION(briefing_timer)
 
@@ -45,6 +48,7 @@ BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, A
     s.odhalene = 0;
     s.uroven = 0;
     s.smer = 1;
+    s.nakreslene = false;
     s.r = briefing_rozmery(width, height);
     return s;
 }
@@ -54,7 +58,7 @@ bool briefing_enter()
     return key[KEY_ENTER] || key[KEY_ENTER_PAD];
 }
 
-void briefing_pass(BriefingStav &s)
+void briefing_tik(BriefingStav &s)
 {
     // Ticks that pile up between passes count as one: typing never outruns the loop.
     if (ms != 0) {
@@ -67,8 +71,11 @@ void briefing_pass(BriefingStav &s)
         if (s.odhalene < s.dlzka)
             s.odhalene++;
     }
+}
 
-    if (s.portret)
+void briefing_kresli(BriefingStav &s)
+{
+    if (s.portret && !s.nakreslene)
         stretch_sprite(s.buffer, s.portret, s.r.portret_x, s.r.portret_y, s.r.portret_w, s.r.portret_h);
 
     // No clearing: the revealed text is drawn again over itself every pass.
@@ -96,10 +103,40 @@ void briefing_pass(BriefingStav &s)
         alfont_textout_centre_aa(s.buffer, s.prompt_font, "Press ENTER to continue", s.r.prompt_x, s.r.prompt_y,
                                  makecol(s.uroven, s.uroven, s.uroven));
 
-    blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+    if (!s.nakreslene) {
+        blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+        s.nakreslene = true;
+        return;
+    }
+    // The text column from a line above its first line, and the band under the portrait.
+    int vpravo = s.r.portret_x + s.r.portret_w;
+    int pod = s.r.portret_y + s.r.portret_h;
+    int hore = s.r.text_y - s.r.riadok;
+    blit(s.buffer, screen, vpravo, hore, vpravo, hore, width - vpravo, height - hore);
+    blit(s.buffer, screen, 0, pod, 0, pod, vpravo, height - pod);
+}
+
+void briefing_pass(BriefingStav &s)
+{
+    briefing_tik(s);
+    briefing_kresli(s);
+}
+
+// Opaque text paints the same pixels whatever lies under them, so a pass with
+// the last one's characters and prompt colour would paint nothing new.
+static bool text_nepriehladny()
+{
+    int mod = alfont_text_mode(0);
+    alfont_text_mode(mod);
+    return mod >= 0;
 }
 
 void briefing(ALFONT_FONT *font, int color, char *text)
+{
+    briefing(font, color, text, false);
+}
+
+void briefing(ALFONT_FONT *font, int color, char *text, bool sam_sa_zavrie)
 {
     BriefingRozmery r = briefing_rozmery(width, height);
     if (font)
@@ -124,8 +161,22 @@ void briefing(ALFONT_FONT *font, int color, char *text)
             play_sample(hudba, 128, 128, 1000, 1);
 
         BriefingStav s = briefing_stav(buffer, portret, font, prompt_font, color, text);
-        while (!briefing_enter())
-            briefing_pass(s);
+        bool opakovanie_rovnake = text_nepriehladny();
+        int napisane = -1;  // when the text was fully typed, by the game timer
+        auto uplynulo = [&] { return sam_sa_zavrie && napisane >= 0 && ido - napisane >= BRIEFING_DEMA_MS; };
+        while (!briefing_enter() && !odchod_ziadany() && !uplynulo()) {
+            int odhalene = s.odhalene;
+            int prompt = makecol(s.uroven, s.uroven, s.uroven);
+            briefing_tik(s);
+            if (!s.nakreslene || !opakovanie_rovnake || s.odhalene != odhalene ||
+                makecol(s.uroven, s.uroven, s.uroven) != prompt)
+                briefing_kresli(s);
+            if (napisane < 0 && s.odhalene == s.dlzka)
+                napisane = ido;
+            // Asleep until a tick brings something new or a key ends the screen.
+            if (casovac)
+                cakaj_kym([] { return ms != 0 || briefing_enter() || odchod_ziadany(); });
+        }
 
         if (casovac)
             remove_int(briefing_timer);

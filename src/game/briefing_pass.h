@@ -30,6 +30,7 @@ struct BriefingStav {
     int odhalene;              // characters revealed so far
     int uroven;                // grey level of the prompt
     int smer;                  // +1 brightening, -1 darkening
+    bool nakreslene;           // a pass has drawn the portrait and shown the whole buffer
     BriefingRozmery r;
 };
 
@@ -40,8 +41,15 @@ BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, A
 // True while the main or the keypad Enter key is down.
 bool briefing_enter();
 
-// One pass: at most one tick's worth of typing and pulsing, then the whole
-// buffer redrawn and copied to the screen.
+// One pass: at most one tick's worth of typing and pulsing (briefing_tik),
+// then the buffer redrawn and copied to the screen (briefing_kresli).
 void briefing_pass(BriefingStav &s);
+// When ms holds a tick: the prompt one grey level on, one more character revealed.
+void briefing_tik(BriefingStav &s);
+// The revealed characters and the prompt drawn over the last pass, and the
+// buffer copied to the screen. The portrait touches no pixel of the text or
+// the prompt, so it is drawn and the whole buffer copied on the first pass
+// only; later passes copy what lies right of and below the portrait.
+void briefing_kresli(BriefingStav &s);
 
 #endif

@@ -1,14 +1,23 @@
 #include "game/casovac.h"
 
+#include <climits>
+
+#include "game/budik.h"
+
 std::atomic<int> ido{0};
 std::atomic<int> timer{0};
 std::atomic<int> ms{0};
 std::atomic<bool> mozme_kupit{true};
 
+// The tick count pockaj waits for; none while nobody waits.
+static std::atomic<int> ciel_pockaj{INT_MAX};
+
 void dalsia()
 {
     ido++;
-    timer++;
+    // Only the tick a wait is waiting for wakes the main thread.
+    if (++timer >= ciel_pockaj)
+        zobud();
 }
 END_OF_FUNCTION(dalsia)
 
@@ -16,6 +25,7 @@ void spusti_casovac()
 {
     LOCK_VARIABLE(ido);
     LOCK_VARIABLE(timer);
+    LOCK_VARIABLE(ciel_pockaj);
     LOCK_FUNCTION(dalsia);
     install_int(dalsia, 1);
     ido = 0;
@@ -38,7 +48,8 @@ int pockaj_ticks(int screen_w)
 void pockaj(int n)
 {
     timer = 0;
-    // Re-read the counter on every pass; yield so the display server keeps up.
-    while (timer < n)
-        rest(0);
+    ciel_pockaj = n;
+    // Asleep until the n-th tick after the reset wakes it.
+    cakaj_kym([n] { return timer >= n; });
+    ciel_pockaj = INT_MAX;
 }

@@ -12,11 +12,11 @@ extern std::atomic<int> timer;        // delay counter of pockaj
 extern std::atomic<int> ms;           // briefing ticks, 8 ms each
 extern std::atomic<bool> mozme_kupit; // the shop may accept the next purchase
 
-// Game timer callback, 1 ms period.
+// Game timer callback, 1 ms period; wakes pockaj on the tick it waits for.
 void dalsia();
 // Installs dalsia and starts counting ido from 0.
 void spusti_casovac();
-// Waits n game-timer ticks.
+// Waits n game-timer ticks, asleep: returns on the n-th tick after it began.
 void pockaj(int n);
 // Ticks pockaj waits after a drawing step at the given screen width.
 int pockaj_ticks(int screen_w);

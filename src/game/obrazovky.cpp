@@ -2,23 +2,32 @@
 
 #include "game/briefing.h"
 #include "game/frame_loop.h"
+#include "game/odchod.h"
+#include "game/pauza.h"
 #include "game/shop.h"
 #include "objects/povel.h"
 
 bool HraNaObrazovke::povel(Spravca &, Hra &, int, Povel &p)
 {
+    // A pause stands between two steps: the command is taken after it.
+    if (!odchod_ziadany() && pauza_ziadana())
+        pauza();
+    if (odchod_ziadany())
+        return false;
     p = povel_z_allegra();
     return true;
 }
 
 bool HraNaObrazovke::briefing(Hra &hra, int farba, char *text)
 {
-    ::briefing(hra.pismo_briefing, farba, text);
-    return true;
+    ::briefing(hra.pismo_briefing, farba, text, prehravanie);
+    zabudni_p();
+    return !odchod_ziadany();
 }
 
 bool HraNaObrazovke::obchod(Nakup &n)
 {
-    shop(&n.peniaze, n.cena_torpeda, n.cena_navnady, 0, 0, &n.torpeda, &n.navnady, n.pozorovatel);
-    return true;
+    shop(&n.peniaze, n.cena_torpeda, n.cena_navnady, 0, 0, &n.torpeda, &n.navnady, n.pozorovatel, n.predpis);
+    zabudni_p();
+    return !odchod_ziadany();
 }

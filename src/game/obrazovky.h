@@ -4,12 +4,17 @@
 #include "game/missions.h"
 
 // The game as a player plays it: each step's command from Allegro's
-// keyboard, the briefing and shop screens shown.
+// keyboard, the briefing and shop screens shown. P pauses a mission between
+// two steps; Esc, the close button and the signals end the flow at the next
+// hook (the screens stop their own loops for them too).
 class HraNaObrazovke : public Priebeh {
 public:
     bool povel(Spravca &svet, Hra &hra, int misia, Povel &p) override;
     bool briefing(Hra &hra, int farba, char *text) override;
     bool obchod(Nakup &n) override;
+
+    // A demo played back: the briefings close by themselves.
+    bool prehravanie = false;
 };
 
 #endif

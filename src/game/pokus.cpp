@@ -14,8 +14,11 @@
 #include "game/missions.h"
 #include "game/more.h"
 #include "game/obrazovky.h"
+#include "game/odchod.h"
 #include "game/rozlisenie.h"
+#include "game/udalosti.h"
 #include "game/volby.h"
+#include "game/zvuk.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
 
@@ -72,13 +75,16 @@ static int hraj(DemoHry &demo)
     clear_bitmap(hra.stavovy_riadok);
 
     HraNaObrazovke obrazovky;
+    obrazovky.prehravanie = demo.rezim == DemoHry::PREHRAVANIE;
+    // The summary comes also when the player left early: the steps run so far.
     int kod = hraj_s_demom(svet, hra, obrazovky, demo);
 
     destroy_bitmap(hra.pozadie);
     destroy_bitmap(hra.stavovy_riadok);
     alfont_destroy_font(hra.pismo);
     alfont_destroy_font(hra.pismo_briefing);
-    return kod;
+    // A demo's trouble first; otherwise how the player left.
+    return kod != 0 ? kod : kod_odchodu(dovod_odchodu());
 }
 
 int pokus_main()
@@ -88,19 +94,26 @@ int pokus_main()
     int kod_dema = priprav_demo(volby, demo);
     if (kod_dema >= 0)
         return kod_dema;
+    // A pipe gets each diagnostic line as it is printed.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
     // Without a display there is no system driver, and every later call would crash.
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return bez_grafiky(false);
+    zachyt_signaly();
     alfont_init();
     install_keyboard();
     install_mouse();
-    install_sound(volby.zvuk ? DIGI_AUTODETECT : DIGI_NONE, MIDI_NONE, NULL);
+    if (volby.zvuk)
+        spusti_zvuk();
+    else
+        install_sound(DIGI_NONE, MIDI_NONE, NULL);
 
     if (!check_assets())
         return 2;
 
     if (!nastav_grafiku())
         return bez_grafiky(true);
+    sleduj_udalosti();
 
     srand(time(NULL));
     spusti_casovac();

@@ -2,15 +2,19 @@
 
 #include <cstdio>
 
+#include "game/budik.h"
 #include "game/casovac.h"
 #include "game/missions.h"
+#include "game/odchod.h"
 #include "game/rozlisenie.h"
+#include "game/shop_demo.h"
 #include "game/shop_pass.h"
 #include "text/alfont.h"
 
 void shop_timer()
 {
     mozme_kupit = true;
+    zobud();
 }
 END_OF_FUNCTION(shop_timer)
 
@@ -188,6 +192,42 @@ void shop_pass(ObchodStav &s)
     blit(s.buffer, screen, 0, 0, 0, 0, width, height);
 }
 
+// What a pass reads of the world outside it. A pass that reads the same as
+// the one before, after that one changed nothing, would draw the same again.
+struct ObchodVstup {
+    int x, y;
+    bool tlacidlo;
+    bool brana;
+    int continue_farba;
+};
+
+static ObchodVstup obchod_vstup(const ObchodStav &s)
+{
+    return {mouse_x, mouse_y, (mouse_b & 1) != 0, mozme_kupit, s.continue_farba};
+}
+
+static bool ine(const ObchodVstup &a, const ObchodVstup &b)
+{
+    return a.x != b.x || a.y != b.y || a.tlacidlo != b.tlacidlo || a.brana != b.brana ||
+           a.continue_farba != b.continue_farba;
+}
+
+// A visit played back from a demo: the shop's own pointer makes the recorded
+// purchases and leaves; the real mouse is not read. A pass every 15 ms.
+static void nakupy_dema(ObchodStav &s, const std::vector<Polozka> &nakupy, bool casovac)
+{
+    KurzorDema kurzor(s.r, nakupy, s.r.stred_x, s.r.panel_y2);
+    s.demo_mys = true;
+    int zaciatok = ido;
+    for (int pass = 0; !s.hotovo && !odchod_ziadany(); pass++) {
+        // Without the timer thread (tests) the passes keep the time themselves.
+        kurzor.pass(casovac ? ido - zaciatok : pass * 15, s.demo_x, s.demo_y, s.demo_tlacidlo);
+        shop_pass(s);
+        if (casovac && !s.hotovo)
+            pockaj(15);
+    }
+}
+
 static void znic(BITMAP *b)
 {
     if (b)
@@ -197,11 +237,11 @@ static void znic(BITMAP *b)
 void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda,
           int *navnady)
 {
-    shop(money, torpedo_price, navnada_price, unused1, unused2, torpeda, navnady, nullptr);
+    shop(money, torpedo_price, navnada_price, unused1, unused2, torpeda, navnady, nullptr, nullptr);
 }
 
 void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda, int *navnady,
-          PozorovatelNakupu *pozorovatel)
+          PozorovatelNakupu *pozorovatel, const std::vector<Polozka> *predpis)
 {
     (void)unused1;
     (void)unused2;
@@ -228,7 +268,7 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
     s.navnada[OBRAZOK_OZNACENY] = load_bitmap("gfx/shop/navnada_selected.tga", NULL);
 
     if (buffer) {
-        if (kurzor)
+        if (kurzor && predpis == nullptr)
             set_mouse_sprite(kurzor);
         // The backdrop is drawn once; the passes only redraw the panel over it.
         if (dok)
@@ -239,10 +279,25 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
         if (casovac)
             install_int(shop_timer, 1000);
 
-        while (!s.hotovo) {
+        if (predpis != nullptr) {
+            s.kurzor = kurzor;
+            nakupy_dema(s, *predpis, casovac);
+        }
+
+        bool prvy = true;
+        ObchodVstup pred_passom = obchod_vstup(s);
+        while (!s.hotovo && !odchod_ziadany()) {
+            // Asleep until the pointer, its button or the purchase gate
+            // changes, or the last pass left something to redraw.
+            if (casovac && !prvy)
+                cakaj_kym([&] { return ine(obchod_vstup(s), pred_passom) || odchod_ziadany(); });
+            if (odchod_ziadany())
+                break;
+            prvy = false;
             // Without a display there is no retrace to wait for.
             if (gfx_driver)
                 vsync();
+            pred_passom = obchod_vstup(s);
             shop_pass(s);
         }
 

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The processor the real game uses on each screen, measured under Xvfb, and the
+# mission's pace. Plays: the first briefing (while typing, then typed out),
+# mission 1 (first with no key held, then the torpedo key until the enemy is
+# sunk), the second briefing, the shop (pointer still, then moving), Esc.
+# CPU is the game process alone, all its threads (the on-CPU time the kernel
+# accounts in /proc/PID/task/*/schedstat), in percent of one core over each window.
+# Steps per second come from the preloaded stopwatch (bench/shim/): the status
+# bar's copies to the screen, one per drawn frame, three steps each.
+#
+# Usage: screens_cpu.sh RUN_DIR SHIM [RUNS] > table.md
+# Prints a Markdown section on standard output; the medians of RUNS runs (3).
+set -euo pipefail
+RUN_DIR=$(cd "$1" && pwd)
+SHIM=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+RUNS=${3:-3}
+HERE=$(cd "$(dirname "$0")" && pwd)
+source "$HERE/../../tests/system/xvfb.sh"
+
+WORK=$(mktemp -d)
+GAME_PID=
+cleanup() {
+  [ -n "${DISPLAY:-}" ] && release_everything
+  if [ -n "$GAME_PID" ]; then
+    kill "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+  fi
+  xvfb_stop
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Nanoseconds on a processor, every thread of the game so far.
+cpu_ns() {
+  cat /proc/"$GAME_PID"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f\n", s }'
+}
+now_ns() { date +%s%N; }
+# Percent of one core the game used over the next SECONDS.
+measure() {
+  local c0 t0 c1 t1
+  c0=$(cpu_ns)
+  t0=$(now_ns)
+  sleep "$1"
+  c1=$(cpu_ns)
+  t1=$(now_ns)
+  awk -v c=$((c1 - c0)) -v t=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / t }'
+}
+# The same while the pointer wanders over the shop's backdrop, 50 moves a second.
+measure_moving() {
+  local c0 t0 c1 t1 i
+  c0=$(cpu_ns)
+  t0=$(now_ns)
+  for i in $(seq 1 $(($1 * 50))); do
+    xdotool mousemove $((60 + (i * 37) % 90)) $((620 + (i * 23) % 120))
+    sleep 0.02
+  done
+  c1=$(cpu_ns)
+  t1=$(now_ns)
+  awk -v c=$((c1 - c0)) -v t=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / t }'
+}
+fail() {
+  echo "screens_cpu: $*" >&2
+  tail -n 5 "$WORK/game.out" >&2 || true
+  exit 1
+}
+
+xvfb_start
+cd "$RUN_DIR"
+: >"$WORK/results.tsv"
+for run in $(seq 1 "$RUNS"); do
+  marks=$WORK/marks$run.txt
+  rm -f "$marks"
+  release_everything
+  PONORKA_PRVY_OBRAZ=$marks LD_PRELOAD=$SHIM ./ponorka >"$WORK/game.out" 2>"$WORK/game.err" &
+  GAME_PID=$!
+  wait_for_text "$WORK/game.out" "More sucessfully created!" 30 || fail "no start-up"
+  sleep 0.3
+  # The first briefing types its 338 characters in about 2.7 s.
+  typing=$(measure 2)
+  sleep 1.5
+  typed=$(measure 5)
+  key_tap Return
+  wait_for_count "$WORK/game.out" '^Objekt 1  ' 1 10 || fail "mission 1 did not start"
+  sleep 1
+  mission=$(measure 8)
+  xdotool keydown f
+  wait_for_count "$WORK/game.out" ' Uber 1$' 1 120 || fail "the enemy was not sunk"
+  xdotool keyup f
+  sleep 0.5
+  briefing2=$(measure 3)
+  key_tap Return
+  sleep 1
+  xdotool mousemove 100 700
+  sleep 0.5
+  shop=$(measure 5)
+  shop_moving=$(measure_moving 3)
+  key_tap Escape
+  wait_for_exit "$GAME_PID" 10 || fail "Esc did not end the game"
+  GAME_PID=
+  frames=$(grep '^snimky ' "$marks" | tail -n 1)
+  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$typing" "$typed" "$mission" "$briefing2" "$shop" "$shop_moving" \
+    "$(echo "$frames" | awk '{ printf "%.2f", 3 * $2 / $3 }')" >>"$WORK/results.tsv"
+  echo "run $run: $(tail -n 1 "$WORK/results.tsv")" >&2
+done
+
+median() {
+  cut -f"$1" "$WORK/results.tsv" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+all() { cut -f"$1" "$WORK/results.tsv" | paste -sd' ' | sed 's/ /, /g'; }
+verdict() { awk -v v="$1" -v b="$2" 'BEGIN { print (v + 0 <= b + 0) ? "met" : "**missed**" }'; }
+pace() { awk -v v="$1" 'BEGIN { print (v >= 198 && v <= 202) ? "met" : "**missed**" }'; }
+
+echo "## CPU per screen"
+echo
+echo "\`bench/system/screens_cpu.sh\` ran the real game $RUNS times under Xvfb (1024 × 768, 16-bit) and"
+echo "measured the on-processor time of the game process, every thread of it, over a window on each"
+echo "screen, in percent of one core. Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
+echo "Medians (and every run):"
+echo
+echo "| Screen | Limit | CPU | Runs | |"
+echo "|---|---|---|---|---|"
+echo "| First briefing, typing (2 s) | - | $(median 1) % | $(all 1) | |"
+echo "| First briefing, typed out, prompt pulsing (5 s) | 10 % | $(median 2) % | $(all 2) | $(verdict "$(median 2)" 10) |"
+echo "| Mission 1, no key held (8 s) | 5 % | $(median 3) % | $(all 3) | $(verdict "$(median 3)" 5) |"
+echo "| Second briefing, first 3 s | - | $(median 4) % | $(all 4) | |"
+echo "| Shop, pointer still (5 s) | 10 % | $(median 5) % | $(all 5) | $(verdict "$(median 5)" 10) |"
+echo "| Shop, pointer moving 50 times a second (3 s) | - | $(median 6) % | $(all 6) | |"
+echo
+echo "| Mission pace | Target | Median | Runs | |"
+echo "|---|---|---|---|---|"
+echo "| Steps per second (3 × drawn frames per second) | 200 ± 1 % | $(median 7) | $(all 7) | $(pace "$(median 7)") |"

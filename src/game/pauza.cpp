@@ -1,0 +1,71 @@
+#include "game/pauza.h"
+
+#include <atomic>
+
+#include "game/budik.h"
+#include "game/odchod.h"
+#include "text/alfont.h"
+
+static std::atomic<int> stlacenia_p{0};
+static std::atomic<bool> bez_fokusu{false};
+
+// Main thread only: what pauza_ziadana last took in.
+static int videne_p = 0;
+static bool videne_bez_fokusu = false;
+static bool pauza_klavesou = false;
+
+void stlacene_p()
+{
+    stlacenia_p++;
+    zobud();
+}
+
+void fokus_okna(bool ma)
+{
+    bez_fokusu = !ma;
+    zobud();
+}
+
+void zabudni_p()
+{
+    videne_p = stlacenia_p;
+}
+
+bool pauza_ziadana()
+{
+    int n = stlacenia_p;
+    // Every press toggles; two within one step cancel out.
+    if ((n - videne_p) % 2 != 0)
+        pauza_klavesou = !pauza_klavesou;
+    videne_p = n;
+    videne_bez_fokusu = bez_fokusu;
+    return pauza_klavesou || videne_bez_fokusu;
+}
+
+void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo)
+{
+    // Centred in the world view, the top nine tenths.
+    int x = kam->w / 2;
+    int y = kam->h * 9 / 10 / 2;
+    int sirka = kam->w / 4;
+    int vyska = kam->h / 8;
+    rectfill(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(0, 0, 0));
+    rect(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(128, 128, 128));
+    if (pismo)
+        alfont_textout_centre_aa(kam, pismo, "PAUZA", x, y - alfont_get_font_height(pismo) / 2,
+                                 makecol(255, 255, 255));
+}
+
+void pauza()
+{
+    // The briefing's prompt font, loaded for the pause alone: the fonts the
+    // mission draws with keep their sizes.
+    ALFONT_FONT *pismo = alfont_load_font("data/fonts/copperlate.ttf");
+    if (pismo)
+        alfont_set_font_size(pismo, (int)(SCREEN_H / (long double)21.333333));
+    nakresli_pauzu(screen, pismo);
+    alfont_destroy_font(pismo);
+
+    while (pauza_ziadana() && !odchod_ziadany())
+        cakaj_kym([] { return stlacenia_p != videne_p || bez_fokusu != videne_bez_fokusu || odchod_ziadany(); });
+}
