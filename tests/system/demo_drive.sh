@@ -2,9 +2,9 @@
 # throttle both ways, pitch, rise and sink, about-turns, every weapon, and
 # purchases in both shops. Source after xvfb.sh, then
 #   record_game DEMO OUT ERR [short]
-# starts ./ponorka --record DEMO in the current folder and plays it to its end;
-# the exit code is left in EXIT_RC. "short" plays mission 2 with every weapon at
-# once and buys less. SLOW (default 1) stretches the time limits.
+# starts $PONORKA (default ./ponorka) --record DEMO in the current folder and
+# plays it to its end; the exit code is left in EXIT_RC. "short" buys one item
+# in each shop instead of three. SLOW (default 1) stretches the time limits.
 
 # Buys with one click on the item at X Y and waits until the purchase is printed.
 demo_buy() {
@@ -21,7 +21,7 @@ demo_buy() {
 record_game() {
   local demo=$1 out=$2 err=$3 kind=${4:-full}
   local slow=${SLOW:-1}
-  stdbuf -oL ./ponorka --record "$demo" >"$out" 2>"$err" &
+  stdbuf -oL "${PONORKA:-./ponorka}" --record "$demo" >"$out" 2>"$err" &
   DEMO_GAME_PID=$!
 
   wait_for_text "$out" "More sucessfully created!" $((30 * slow)) || return 1
