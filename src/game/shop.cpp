@@ -216,7 +216,8 @@ static bool ine(const ObchodVstup &a, const ObchodVstup &b)
 // purchases and leaves; the real mouse is not read. A pass every 15 ms.
 static void nakupy_dema(ObchodStav &s, const std::vector<Polozka> &nakupy, bool casovac)
 {
-    KurzorDema kurzor(s.r, nakupy, s.r.stred_x, s.r.panel_y2);
+    // Only the panel is redrawn each pass, so the pointer starts and stays on it.
+    KurzorDema kurzor(s.r, nakupy, s.r.stred_x, (s.r.panel_y1 + s.r.panel_y2) / 2);
     s.demo_mys = true;
     int zaciatok = ido;
     for (int pass = 0; !s.hotovo && !odchod_ziadany(); pass++) {
