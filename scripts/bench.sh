@@ -153,6 +153,22 @@ EOF
 else
   E2E_NOTE="No scripted end-to-end game (tests/system/play_test.sh) exists in this tree."
 fi
+# --- A demo, timed ------------------------------------------------------------
+# The whole game kept under tests/demos/, played back with --timedemo: no pacing
+# wait, every third step drawn, briefings and shops skipped.
+TIMEDEMO_DEMO=$ROOT/tests/demos/full.demo
+TIMEDEMO=""
+if [ -f "$TIMEDEMO_DEMO" ]; then
+  echo "== --timedemo of tests/demos/full.demo, 5 runs under Xvfb"
+  xvfb_start
+  for i in 1 2 3 4 5; do
+    (cd "$RUN" && ./ponorka --timedemo "$TIMEDEMO_DEMO" 2>/dev/null | tail -n 1) >>"$WORK/timedemo.txt" || true
+  done
+  xvfb_stop
+  # The run with the median frame rate.
+  TIMEDEMO=$(grep '^timedemo: ' "$WORK/timedemo.txt" | sort -t, -k4 -n | awk '{ l[NR] = $0 } END { if (NR) print l[int((NR + 1) / 2)] }')
+fi
+
 summary_value() { echo "$E2E_SUMMARY" | awk -v k="$1" 'index($0, k) { sub(/.*= */, ""); sub(/ *$/, ""); print; exit }'; }
 
 LOAD_AFTER=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -168,6 +184,7 @@ BRIEF_T=$(figure_us BM_BriefingPass_Priehladny)
 BRIEF=$(awk -v a="$BRIEF_O" -v b="$BRIEF_T" 'BEGIN { if (a == "" || b == "") print a b; else print (a > b ? a : b) }')
 SHOP=$(figure_us BM_shop_pass)
 STEP=$(figure_us BM_Krok_Flotila2)
+RECORD=$(figure_us BM_NahravanieKroku)
 START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 }')
 
 {
@@ -201,6 +218,7 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
   echo "| Shop pass without the retrace wait | 4 ms | $(ms_of "$SHOP") | $(ok "$SHOP" 4000) |"
   echo "| World step, mission-2 fleet with 100 projectiles, no drawing | 20 µs | $(us_of "$STEP") | $(ok "$STEP" 20) |"
   echo "| Start-up, process start to the first briefing frame (wall clock) | 300 ms | $(ms_of "$START_US") | $(ok "$START_US" 300000) |"
+  echo "| Recording a demo, per step (its line, the check every 100 steps, the flush) | 3 µs | $(us_of "$RECORD") | $(ok "$RECORD" 3) |"
   echo
   echo "## Benchmarks"
   echo
@@ -237,6 +255,10 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
   echo "- \`BM_KontrolaAssetov\`: the start-up check that reads every asset with the game's loaders;"
   echo "  \`BM_StartPoBriefing\`: the work from the graphics mode to the first briefing frame (world, background,"
   echo "  fonts, status bar, the briefing's own files and its first pass), with the image cache emptied first."
+  echo "- \`BM_NahravanieKroku\`: what recording a demo adds to a step: the command written as its line and read"
+  echo "  back, the runs of equal commands, and every 100th step the checksum and the flush of the file (the"
+  echo "  step itself is not part of it). \`BM_KontrolnySucet_Flotila2\` is the checksum alone over the"
+  echo "  mission-2 battle; recording pays it once in 100 steps."
   echo
   if [ -s "$WORK/bigo.tsv" ]; then
     echo "Growth fitted by Google Benchmark over N = 10, 100, 1,000, 10,000 (coefficient per N or N², and the"
@@ -290,6 +312,19 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
     echo "${E2E_NOTE:-No scripted game was run.}"
     echo
   fi
+  echo "## A demo, timed"
+  echo
+  if [ -n "$TIMEDEMO" ]; then
+    echo "\`ponorka --timedemo tests/demos/full.demo\` under Xvfb, the median of 5 runs by frame rate: a whole"
+    echo "game of $(wc -c <"$TIMEDEMO_DEMO") bytes, played with no pacing wait and every third step drawn:"
+    echo
+    echo "    $TIMEDEMO"
+    echo
+    echo "At the normal pace the same steps take 15 ms per drawn frame, 66.7 frames a second."
+  else
+    echo "No timed demo was run."
+  fi
+  echo
   if [ -f "$ROOT/docs/performance-notes.md" ]; then
     cat "$ROOT/docs/performance-notes.md"
   fi
