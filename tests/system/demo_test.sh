@@ -90,7 +90,27 @@ steps=$(sed -n 's/^#!end \([0-9]*\) .*/\1/p' game.demo)
 tail -n 1 timedemo.out | grep -qE "^timedemo: $steps steps, $((steps / 3)) frames drawn, [0-9.]+ s, [0-9.]+ fps$" ||
   fail "--timedemo's last line: $(tail -n 1 timedemo.out)"
 note "timed playback matches: $(tail -n 1 timedemo.out)"
-xvfb_stop
+
+# --- A recording ended by a signal in mission 1 still has its end line ------------
+stdbuf -oL "$RUN_DIR/ponorka" --record term.demo >term.out 2>term.err &
+GAME_PID=$!
+wait_for_text term.out "More sucessfully created!" 30 || fail "signal: the game did not start"
+sleep 1.5
+key_tap Return 0.2
+wait_for_count term.out '^Objekt 1  ' 1 10 || fail "signal: mission 1 did not start"
+xdotool keydown Right f
+sleep 2
+kill -TERM "$GAME_PID"
+wait_for_exit "$GAME_PID" 30 || fail "SIGTERM did not end the recording game"
+GAME_PID=
+release_everything
+[ "$EXIT_RC" = 143 ] || fail "SIGTERM: exit code $EXIT_RC, not 143"
+tail -n 1 term.demo | grep -qE '^#!end [1-9][0-9]* [0-9a-f]{16}$' || fail "SIGTERM: no end line: $(tail -n 1 term.demo)"
+rc=0
+"$RUN_DIR/ponorka-replay" term.demo >term_replay.out 2>term_replay.err || rc=$?
+[ $rc = 0 ] || fail "the demo ended by SIGTERM: exit code $rc: $(cat term_replay.err)"
+cmp -s <(transcript term.out) <(transcript term_replay.out) || fail "the demo ended by SIGTERM plays otherwise"
+note "SIGTERM while recording: $(tail -n 1 term.demo), played back alike"
 
 # --- A key changed in the middle of mission 2 ------------------------------------
 # The first run of more than 10 steps in the second half of mission 2 gets UP
@@ -119,6 +139,13 @@ rc=0
 at=$(sed -n 's/.*demo desync at step \([0-9]*\): expected [0-9a-f]\{16\}, got [0-9a-f]\{16\}$/\1/p' changed.err)
 [ -n "$at" ] && [ "$at" -ge "$changed" ] || fail "the desync is reported at step '$at', before the change at $changed"
 note "a key changed at step $changed: desync reported at step $at"
+# The timed playback stops at the same check.
+rc=0
+"$RUN_DIR/ponorka" --timedemo changed.demo >changed_td.out 2>changed_td.err || rc=$?
+[ $rc = 20 ] && grep -q "demo desync at step $at: " changed_td.err ||
+  fail "--timedemo of the changed demo: exit code $rc: $(cat changed_td.err)"
+! grep -q '^P_VYPOCET' changed_td.out || fail "--timedemo printed a summary after the desync"
+xvfb_stop
 
 # --- Bad files: the game refuses each with its code, no display needed ------------
 bad() {
