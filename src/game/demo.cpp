@@ -81,7 +81,7 @@ bool cislo(const std::string &s, long long najviac, long long &v)
 
 class Citac {
 public:
-    Citac(const std::string &meno, Demo &d, ChybaDema &chyba) : meno(meno), d(d), chyba(chyba) {}
+    Citac(const std::string &subor, Demo &demo, ChybaDema &ch) : meno(subor), d(demo), chyba(ch) {}
 
     bool zle(int kod, int riadok, const std::string &sprava)
     {

@@ -17,7 +17,7 @@ struct Hra;
 // simulation gets, so the demo holds exactly what was played.
 class NahravanieDema : public Priebeh, private PozorovatelNakupu {
 public:
-    NahravanieDema(ZapisDema &zapis, Priebeh &vnutorny) : zapis(zapis), vnutorny(vnutorny) {}
+    NahravanieDema(ZapisDema &z, Priebeh &hra) : zapis(z), vnutorny(hra) {}
 
     bool povel(Spravca &svet, Hra &hra, int misia, Povel &p) override;
     bool po_kroku(Spravca &svet, Hra &hra, int misia, bool kreslenie) override;
@@ -47,8 +47,8 @@ private:
 // applied and printed here.
 class PrehravanieDema : public Priebeh, private PozorovatelNakupu {
 public:
-    PrehravanieDema(const Demo &demo, Priebeh &vnutorny, bool obrazovky)
-        : demo(demo), vnutorny(vnutorny), obrazovky(obrazovky)
+    PrehravanieDema(const Demo &d, Priebeh &hra, bool s_obrazovkami)
+        : demo(d), vnutorny(hra), obrazovky(s_obrazovkami)
     {
     }
 

@@ -6,7 +6,7 @@
 #include "game/kontrolny_sucet.h"
 #include "game/riadok_krokov.h"
 
-ZapisDema::ZapisDema(FILE *f, const char *verzia_hry) : f(f)
+ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry) : f(subor)
 {
     zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT, verzia_hry);
 }

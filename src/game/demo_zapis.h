@@ -13,7 +13,7 @@
 class ZapisDema {
 public:
     // Writes the header into f, which stays the caller's to close.
-    ZapisDema(FILE *f, const char *verzia_hry);
+    ZapisDema(FILE *subor, const char *verzia_hry);
 
     void misia(int cislo);
     void krok(const Povel &p);

@@ -1,7 +1,7 @@
 #include "game/shop_demo.h"
 
-KurzorDema::KurzorDema(const ObchodRozmery &r, const std::vector<Polozka> &nakupy, int x, int y)
-    : r(r), nakupy(nakupy), zaciatok{x, y}, kde{x, y}
+KurzorDema::KurzorDema(const ObchodRozmery &rozmery, const std::vector<Polozka> &predpis, int x, int y)
+    : r(rozmery), nakupy(predpis), zaciatok{x, y}, kde{x, y}
 {
 }
 

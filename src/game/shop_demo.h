@@ -13,7 +13,7 @@
 // lets one click buy twice.
 class KurzorDema {
 public:
-    KurzorDema(const ObchodRozmery &r, const std::vector<Polozka> &nakupy, int x, int y);
+    KurzorDema(const ObchodRozmery &rozmery, const std::vector<Polozka> &predpis, int x, int y);
 
     // The pointer for a pass `t` milliseconds after the shop opened.
     void pass(int t, int &x, int &y, bool &tlacidlo);

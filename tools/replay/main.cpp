@@ -183,8 +183,8 @@ class Prehravanie : public Priebeh {
 public:
     // With a demo the steps come from it: the script is empty, and neither
     // the mission limits nor the options of a script apply.
-    Prehravanie(const VolbyNastroja &v, const Skript &skript, FILE *stopa, bool demo)
-        : v(v), kurzor(skript), stopa(stopa), demo(demo)
+    Prehravanie(const VolbyNastroja &volby, const Skript &skript, FILE *subor_stopy, bool z_dema)
+        : v(volby), kurzor(skript), stopa(subor_stopy), demo(z_dema)
     {
     }
 
