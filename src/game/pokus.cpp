@@ -16,6 +16,7 @@
 #include "game/odchod.h"
 #include "game/rozlisenie.h"
 #include "game/udalosti.h"
+#include "game/volby.h"
 #include "game/zvuk.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
@@ -27,11 +28,12 @@ void print_summary(int kroky, int ido_ms, int health)
            health);
 }
 
-// Full screen as intended; a desktop that cannot switch modes still gets a window.
+// Full screen as intended; a desktop that cannot switch modes still gets a window, and
+// --windowed asks for the window alone.
 static bool nastav_grafiku()
 {
     set_color_depth(16);
-    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
+    if (!volby.okno && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
         return true;
     return set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) == 0;
 }
@@ -91,7 +93,10 @@ int pokus_main()
     alfont_init();
     install_keyboard();
     install_mouse();
-    spusti_zvuk();
+    if (volby.zvuk)
+        spusti_zvuk();
+    else
+        install_sound(DIGI_NONE, MIDI_NONE, NULL);
 
     if (!check_assets())
         return 2;

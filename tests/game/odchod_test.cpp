@@ -29,11 +29,15 @@ protected:
         mouse_x = mouse_y = mouse_b = 0;
         mozme_kupit = true;
     }
-    // Asks to leave from another thread a little later, as the input thread would.
-    std::thread neskor(::Odchod dovod)
+    // Asks to leave from another thread, as the input thread would, once the
+    // screen shows a pixel of the given colour (or after five seconds).
+    std::thread ked_ukazuje(::Odchod dovod, int x, int y, Farba f)
     {
-        return std::thread([dovod] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        BITMAP *obrazovka = screen;
+        return std::thread([=] {
+            for (int i = 0; i < 500 && getpixel(obrazovka, x, y) != f.c16(); i++)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
             ziadaj_odchod(dovod);
         });
     }
@@ -69,10 +73,10 @@ TEST_F(Odchod, EndsTheBriefingInsideItsLoop)
 {
     AssetDir dir;
     static char sprava[] = "Vitaj na palube!!!";
-    std::thread t = neskor(ODCHOD_ESC);
+    std::thread t = ked_ukazuje(ODCHOD_ESC, 79, 119, kPortrait);
     briefing(nullptr, makecol(255, 255, 255), sprava);
     t.join();
-    EXPECT_TRUE(pixel_is(screen, 79, 119, kPortrait.r, kPortrait.g, kPortrait.b)) << "it was showing";
+    EXPECT_TRUE(pixel_is(screen, 79, 119, kPortrait.r, kPortrait.g, kPortrait.b));
 }
 
 TEST_F(Odchod, EndsTheShopInsideItsLoop)
@@ -81,11 +85,11 @@ TEST_F(Odchod, EndsTheShopInsideItsLoop)
     int peniaze = 100, torpeda = 0, navnady = 0;
     mouse_x = 100;
     mouse_y = 700;
-    std::thread t = neskor(ODCHOD_OKNO);
+    std::thread t = ked_ukazuje(ODCHOD_OKNO, 352, 517, Farba{128, 128, 128});
     shop(&peniaze, 50, 10, 0, 0, &torpeda, &navnady);
     t.join();
     EXPECT_EQ(peniaze, 100);
-    EXPECT_TRUE(pixel_is(screen, 352, 517, 128, 128, 128)) << "it was showing";
+    EXPECT_TRUE(pixel_is(screen, 352, 517, 128, 128, 128));
 }
 
 }  // namespace
