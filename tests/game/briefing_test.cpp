@@ -1,3 +1,4 @@
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,32 @@ TEST_F(BriefingPass, OpaqueTextStaysPutTransparentTextConverges)
     EXPECT_GT(jasnejsie, 0) << "partly covered edge pixels blend again on every pass";
     EXPECT_EQ(tmavsie, 0);
     destroy_bitmap(prvy);
+}
+
+TEST_F(BriefingPass, LaterPassesShowWhatWholePassesWould)
+{
+    // Later passes leave the portrait as the first drew it and copy only what
+    // lies right of and below it; the screen must come out the same as when
+    // every pass draws the portrait and copies the whole buffer.
+    alfont_text_mode(-1);
+    BITMAP *cele = create_bitmap(1024, 768);
+    for (int cely : {0, 1}) {
+        clear_to_color(buffer, makecol(0, 0, 0));
+        clear_to_color(screen, makecol(0, 0, 0));
+        BriefingStav s = stav("Vitaj na palube!!!\n\nVolam sa Zorvik Tamberk, a ododneska som tvojim\nnadriadenym.");
+        for (int i = 0; i < 150; i++) {
+            if (cely)
+                s.nakreslene = false;
+            tik(s);
+            if (i % 3 == 0)
+                briefing_pass(s);  // passes without a tick in between, as a slow timer gives
+        }
+        if (!cely)
+            blit(screen, cele, 0, 0, 0, 0, 1024, 768);
+    }
+    EXPECT_TRUE(rovnake(screen, cele, 0, 0, 1023, 767));
+    EXPECT_GT(nie_ciernych(screen, 562, 149, 1023, 250), 0);
+    destroy_bitmap(cele);
 }
 
 TEST_F(BriefingPass, MissingPortraitAndPromptFontAreLeftOut)

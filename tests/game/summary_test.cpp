@@ -1,4 +1,7 @@
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -53,4 +56,30 @@ TEST(Pacing, DalsiaCountsBothCounters)
     dalsia();
     EXPECT_EQ(ido, ido0 + 2);
     EXPECT_EQ(timer, timer0 + 2);
+}
+
+TEST(Pacing, WaitSleepsUntilTheNthTickAfterItBegan)
+{
+    // The ticks come from this thread, one at a time, as the timer thread sends them.
+    timer = 99;
+    std::atomic<bool> hotovo{false};
+    std::thread cakanie([&] {
+        pockaj(5);
+        hotovo = true;
+    });
+    while (timer != 0)
+        std::this_thread::yield();
+    for (int i = 1; i <= 4; i++) {
+        dalsia();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_FALSE(hotovo) << "returned after tick " << i;
+    }
+    dalsia();
+    for (int i = 0; i < 2000 && !hotovo; i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_TRUE(hotovo) << "still waiting after the fifth tick";
+    if (!hotovo)
+        for (int i = 0; i < 100; i++)
+            dalsia();
+    cakanie.join();
 }

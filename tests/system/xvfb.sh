@@ -177,3 +177,30 @@ wait_for_exit() {
   EXIT_RC=0
   wait "$pid" || EXIT_RC=$?
 }
+
+# --- The game's summary --------------------------------------------------------
+
+# The value of the summary line starting with KEY in FILE (P_VYPOCET, CAS, ...).
+summary_value() {
+  tail -c 300 "$1" | sed -n '/^P_VYPOCET/,$p' | awk -v k="$2" 'index($0, k) == 1 { sub(/.*= */, ""); sub(/ *$/, ""); print; exit }'
+}
+
+# True when FILE ends with the game's summary, without a final line break, and its
+# rates follow from its step count and time (with no step run, only its format).
+summary_ok() {
+  local file=$1
+  [ "$(tail -c 1 "$file" | od -An -c | tr -d ' ')" != '\n' ] || { echo "the summary ends with a line break" >&2; return 1; }
+  tail -c 300 "$file" | sed -n '/^P_VYPOCET/,$p' | awk '
+    NR == 1 && /^P_VYPOCET = [0-9]+ $/ { p = $3; n++ }
+    NR == 2 && /^CAS = [0-9]+ $/ { c = $3; n++ }
+    NR == 3 && /^CAS_NA_VYPOCET [^ ]+ $/ { a = $2; n++ }
+    NR == 4 && /^ VYPOCET\/SEK = [^ ]+$/ { b = $3; n++ }
+    NR == 5 && /^FPS = [^ ]+ $/ { f = $3; n++ }
+    NR == 6 && /^Health = -?[0-9]+$/ { n++ }
+    END {
+      if (n != 6 || NR != 6 || c <= 0) { print "summary format" > "/dev/stderr"; exit 1 }
+      if (p > 0 && (a != sprintf("%f", c / p) || b != sprintf("%f", p / c * 1000))) { print "summary rates" > "/dev/stderr"; exit 1 }
+      if (p > 0 && c >= 1000 && f != sprintf("%f", int(p / 3) / int(c / 1000))) { print "summary FPS" > "/dev/stderr"; exit 1 }
+      if (p == 0 && b != "0.000000") { print "summary rate without steps" > "/dev/stderr"; exit 1 }
+    }'
+}
