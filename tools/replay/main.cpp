@@ -153,7 +153,7 @@ bool zoznamy_v_poriadku(const Spravca &svet, const Hra &hra)
 // purchases from --buy, a trace after every step.
 class Prehravanie : public Priebeh {
 public:
-    Prehravanie(const Volby &v, const Skript &skript, FILE *stopa) : v(v), kurzor(skript), stopa(stopa) {}
+    Prehravanie(const Volby &volby, const Skript &skript, FILE *subor) : v(volby), kurzor(skript), stopa(subor) {}
 
     int stav = 0;  // the exit status when a hook ended the run
 
