@@ -9,6 +9,8 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf fonts-open-sans fonts-oldstandard
   xvfb xdotool x11-utils imagemagick valgrind
+  libpng-dev
+  desktop-file-utils appstream lintian groff man-db dpkg-dev file
 )
 
 missing=()

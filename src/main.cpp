@@ -1,9 +1,17 @@
 #include <allegro.h>
 
 #include "game/pokus.h"
+#include "game/priecinok_dat.h"
+#include "game/volby.h"
 
-int main()
+int main(int argc, char **argv)
 {
+    // The command line and the data folder come before Allegro: --help needs no display.
+    int kod = citaj_volby(argc, argv, volby, stdout, stderr);
+    if (kod >= 0)
+        return kod;
+    if (!najdi_data(volby.data, "ponorka"))
+        return KOD_DATA;
     return pokus_main();
 }
 END_OF_MAIN()

@@ -14,6 +14,7 @@
 #include "game/more.h"
 #include "game/obrazovky.h"
 #include "game/rozlisenie.h"
+#include "game/volby.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
 
@@ -24,11 +25,12 @@ void print_summary(int kroky, int ido_ms, int health)
            health);
 }
 
-// Full screen as intended; a desktop that cannot switch modes still gets a window.
+// Full screen as intended; a desktop that cannot switch modes still gets a window, and
+// --windowed asks for the window alone.
 static bool nastav_grafiku()
 {
     set_color_depth(16);
-    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
+    if (!volby.okno && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
         return true;
     return set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) == 0;
 }
@@ -84,7 +86,7 @@ int pokus_main()
     alfont_init();
     install_keyboard();
     install_mouse();
-    install_sound(DIGI_AUTODETECT, MIDI_NONE, NULL);
+    install_sound(volby.zvuk ? DIGI_AUTODETECT : DIGI_NONE, MIDI_NONE, NULL);
 
     if (!check_assets())
         return 2;

@@ -130,6 +130,12 @@ void maluj_vrtulu(Platno &p, double cx, double cy, double rx, double ry, Farba f
 BITMAP *maluj_ponorku_hraca()
 {
     Platno p(100, 25, 4, true);
+    maluj_ponorku_hraca(p);
+    return p.Zmensi();
+}
+
+void maluj_ponorku_hraca(Platno &p)
+{
     const Vzhlad v{{112, 130, 148}, {150, 46, 38}, {124, 142, 160}, {236, 236, 228}, {196, 150, 70}, 0.28};
     const Trup t{3.0, 99.0, 15.5, 6.5, 16.0, 30.0, 0.22};
 
@@ -151,7 +157,6 @@ BITMAP *maluj_ponorku_hraca()
     maluj_kyl(p, 86.0, 92.0, 17.0, 18.0, 0.0, krat(v.dolna, 0.7));
     for (double x = 26.0; x < 86.0; x += 4.0)
         maluj_obdlznik(p, x, 10.8, x + 2.0, 11.6, krat(v.horna, 0.45));
-    return p.Zmensi();
 }
 
 BITMAP *maluj_nepriatela()

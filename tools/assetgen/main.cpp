@@ -1,5 +1,6 @@
 // ponorka-assetgen OUTDIR: writes every image, sound and font the game reads into OUTDIR
 // (gfx/, sfx/, data/fonts/). The output is the same, byte for byte, on every run.
+// ponorka-assetgen --icons ICONDIR: writes the desktop icons (ICONDIR/hicolor/...).
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -61,16 +62,19 @@ bool pisma(const std::string &out)
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ponorka-assetgen OUTDIR\n");
+    const bool ikony = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !ikony) {
+        std::fprintf(stderr, "usage: ponorka-assetgen OUTDIR\n       ponorka-assetgen --icons ICONDIR\n");
         return 2;
     }
-    const std::string out = argv[1];
+    const std::string out = argv[argc - 1];
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
         std::fprintf(stderr, "ponorka-assetgen: Allegro failed to start\n");
         return 1;
     }
     set_color_depth(32);
+    if (ikony)
+        return zapis_ikony(out) ? 0 : 1;
 
     std::error_code chyba;
     for (const char *d : {"gfx/submarine", "gfx/briefing", "gfx/shop", "sfx/briefing", "data/fonts"}) {

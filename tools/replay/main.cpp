@@ -13,6 +13,7 @@
 
 #include "game/frame_loop.h"
 #include "game/missions.h"
+#include "game/priecinok_dat.h"
 #include "game/waves.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
@@ -41,9 +42,11 @@ const char *const POUZITIE =
     "              the run with exit status 2\n"
     "  --soak N    mission 2 is spawned again whenever its enemies are gone, and the\n"
     "              run ends after N steps in all\n"
+    "  --help      show this help\n"
     "SCRIPT: one line per step with key names from F C X R E RIGHT LEFT S W UP DOWN SPACE,\n"
     "  \"*N\" at the end of a line for N steps, \"#\" starts a comment line.\n"
-    "Run it where the game runs: it reads data/fonts/formal.ttf like the game.\n";
+    "It reads data/fonts/formal.ttf from the game's data folder, found as the game finds it\n"
+    "($PONORKA_DATA, the working directory, the program's folder, the installed data).\n";
 
 struct Volby {
     int misie = 12;
@@ -249,7 +252,13 @@ int main(int argc, char **argv)
     if (stav >= 0)
         return stav;
 
-    std::ifstream subor(v.skript);
+    // The script and the trace are named from where the player is; the data may lie elsewhere.
+    const std::string skript_cesta = cesta_od_hraca(v.skript);
+    const std::string stopa_cesta = v.stopa ? cesta_od_hraca(v.stopa) : std::string();
+    if (!najdi_data("", NAZOV))
+        return 1;
+
+    std::ifstream subor(skript_cesta);
     if (!subor) {
         fprintf(stderr, "%s: can't open script %s: %s\n", NAZOV, v.skript, strerror(errno));
         return 1;
@@ -293,7 +302,7 @@ int main(int argc, char **argv)
 
     FILE *stopa = nullptr;
     if (v.stopa != nullptr) {
-        stopa = fopen(v.stopa, "w");
+        stopa = fopen(stopa_cesta.c_str(), "w");
         if (stopa == nullptr) {
             fprintf(stderr, "%s: can't write trace %s: %s\n", NAZOV, v.stopa, strerror(errno));
             return 1;

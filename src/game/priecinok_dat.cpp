@@ -1,0 +1,127 @@
+#include "game/priecinok_dat.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
+
+#ifndef PONORKA_DATA_OD_PROGRAMU
+#error "PONORKA_DATA_OD_PROGRAMU (the data relative to the installed program) comes from CMake"
+#endif
+#ifndef PONORKA_DATA_INSTALOVANE
+#error "PONORKA_DATA_INSTALOVANE (the install path of the data) comes from CMake"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Filled once, just before the move into the data folder.
+std::string povodny_priecinok;
+
+std::string pracovny_priecinok()
+{
+    std::error_code chyba;
+    fs::path p = fs::current_path(chyba);
+    return chyba ? std::string() : p.string();
+}
+
+// The folder of the running binary itself: a symlink to it leads here too.
+std::string priecinok_programu()
+{
+    std::error_code chyba;
+    fs::path p = fs::read_symlink("/proc/self/exe", chyba);
+    return chyba ? std::string() : p.parent_path().string();
+}
+
+std::string absolutna(const std::string &cesta, const std::string &zaklad)
+{
+    fs::path p(cesta);
+    if (p.is_relative())
+        p = fs::path(zaklad) / p;
+    // "dir/." normalises to "dir/": drop the slash so equal folders compare equal.
+    std::string s = p.lexically_normal().string();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
+    return s;
+}
+
+bool je_priecinok(const fs::path &p)
+{
+    std::error_code chyba;
+    return fs::is_directory(p, chyba);
+}
+
+} // namespace
+
+bool drzi_data(const std::string &priecinok)
+{
+    fs::path p(priecinok);
+    return je_priecinok(p / "gfx") && je_priecinok(p / "sfx") && je_priecinok(p / "data" / "fonts");
+}
+
+std::vector<MiestoDat> miesta_dat(const std::string &volba, const char *premenna, const std::string &pracovny,
+                                  const std::string &program)
+{
+    std::vector<MiestoDat> miesta;
+    auto pridaj = [&miesta](const std::string &cesta, const char *preco) {
+        for (const MiestoDat &m : miesta)
+            if (m.cesta == cesta)
+                return;
+        miesta.push_back({cesta, preco});
+    };
+    if (!volba.empty())
+        pridaj(absolutna(volba, pracovny), "--data");
+    if (premenna != nullptr && *premenna != '\0')
+        pridaj(absolutna(premenna, pracovny), "$PONORKA_DATA");
+    if (!pracovny.empty())
+        pridaj(absolutna(".", pracovny), "the working directory");
+    if (!program.empty()) {
+        pridaj(absolutna(".", program), "the program's folder");
+        pridaj(absolutna(PONORKA_DATA_OD_PROGRAMU, program), "the installed data beside the program");
+    }
+    pridaj(absolutna(PONORKA_DATA_INSTALOVANE, "/"), "the install path");
+    return miesta;
+}
+
+bool najdi_data(const std::string &volba, const char *nazov)
+{
+    const std::string pracovny = pracovny_priecinok();
+    povodny_priecinok = pracovny;
+    const std::vector<MiestoDat> miesta = miesta_dat(volba, getenv("PONORKA_DATA"), pracovny, priecinok_programu());
+    for (const MiestoDat &m : miesta) {
+        if (!drzi_data(m.cesta)) {
+            // A folder the player named and got wrong is worth a word, even when another place works.
+            if (m.preco[0] == '-' || m.preco[0] == '$')
+                fprintf(stderr, "%s: %s: %s holds no gfx/, sfx/ and data/fonts/; looking further\n", nazov,
+                        m.preco.c_str(), m.cesta.c_str());
+            continue;
+        }
+        if (!pracovny.empty() && m.cesta == absolutna(".", pracovny))
+            return true;
+        if (chdir(m.cesta.c_str()) == 0)
+            return true;
+        fprintf(stderr, "%s: can't enter the data folder %s\n", nazov, m.cesta.c_str());
+    }
+    fprintf(stderr, "%s: can't find the game's data (a folder holding gfx/, sfx/ and data/fonts/). Looked in:\n",
+            nazov);
+    for (const MiestoDat &m : miesta)
+        fprintf(stderr, "  %s (%s)\n", m.cesta.c_str(), m.preco.c_str());
+    fprintf(stderr, "Name the folder with PONORKA_DATA=DIR (or the game's --data DIR), or build the game\n"
+                    "(scripts/build.sh), which generates the data beside the program.\n");
+    return false;
+}
+
+std::string priecinok_hraca()
+{
+    return povodny_priecinok.empty() ? pracovny_priecinok() : povodny_priecinok;
+}
+
+std::string cesta_od_hraca(const std::string &cesta)
+{
+    if (cesta.empty() || fs::path(cesta).is_absolute())
+        return cesta;
+    return (fs::path(priecinok_hraca()) / cesta).lexically_normal().string();
+}

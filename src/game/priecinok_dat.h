@@ -1,0 +1,36 @@
+#ifndef PONORKA_PRIECINOK_DAT_H
+#define PONORKA_PRIECINOK_DAT_H
+
+#include <string>
+#include <vector>
+
+// A place where the game looks for its data, and why it looks there.
+struct MiestoDat {
+    std::string cesta; // absolute
+    std::string preco; // "--data", "$PONORKA_DATA", "the working directory", ...
+};
+
+// True when `priecinok` holds the folders gfx/, sfx/ and data/fonts/.
+bool drzi_data(const std::string &priecinok);
+
+// Every place to look, in order, without repeats: `volba` (--data, relative to the
+// working directory), `premenna` ($PONORKA_DATA, may be null or empty), the working
+// directory `pracovny`, the folder of the executable `program` (empty when unknown), the
+// installed data relative to that folder, and the compiled-in install path.
+std::vector<MiestoDat> miesta_dat(const std::string &volba, const char *premenna, const std::string &pracovny,
+                                  const std::string &program);
+
+// Finds the data folder and makes it the working directory, so every relative path of
+// the game works from wherever it was started. `volba` is --data as typed (or empty).
+// When no place holds the data, says on stderr where it looked and returns false.
+bool najdi_data(const std::string &volba, const char *nazov);
+
+// The folder the player started the program in, kept from before the move into the data
+// folder (the working directory while najdi_data has not run).
+std::string priecinok_hraca();
+
+// A path the player typed, as an absolute path against the folder the player started in;
+// an absolute path is returned as it is. For every option that names a file.
+std::string cesta_od_hraca(const std::string &cesta);
+
+#endif

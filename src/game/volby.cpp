@@ -1,0 +1,154 @@
+#include "game/volby.h"
+
+#include <cstring>
+
+#ifndef PONORKA_VERSION
+#error "PONORKA_VERSION comes from the project's version in CMakeLists.txt"
+#endif
+
+Volby volby;
+
+const Volba volby_tabulka[] = {
+    {"--help", nullptr, "show this help and exit", [](Volby &v, const char *) { v.pomoc = true; }},
+    {"--version", nullptr, "show the version number and exit", [](Volby &v, const char *) { v.verzia = true; }},
+    {"--windowed", nullptr, "play in a 1024x768 window", [](Volby &v, const char *) { v.okno = true; }},
+    {"--fullscreen", nullptr, "play full screen, in a window when that fails (the default)",
+     [](Volby &v, const char *) { v.okno = false; }},
+    {"--nosound", nullptr, "start no sound driver at all", [](Volby &v, const char *) { v.zvuk = false; }},
+    {"--data", "DIR", "read the game's data (gfx/, sfx/, data/fonts/) from DIR",
+     [](Volby &v, const char *hodnota) { v.data = hodnota; }},
+};
+const int volby_pocet = (int)(sizeof(volby_tabulka) / sizeof(volby_tabulka[0]));
+
+const Klaves klavesy_tabulka[] = {
+    {"F", "fire a torpedo"},
+    {"C", "machine gun"},
+    {"X", "launch a decoy"},
+    {"R", "blast line ahead of the bow"},
+    {"E", "large blast"},
+    {"Right / Left", "throttle ahead / astern"},
+    {"W / S", "pitch the bow up / down"},
+    {"Up / Down", "rise / sink"},
+    {"Space", "turn about"},
+    {"Enter", "close a briefing"},
+    {"Mouse", "buy torpedoes and decoys in the shop, leave with CONTINUE"},
+};
+const int klavesy_pocet = (int)(sizeof(klavesy_tabulka) / sizeof(klavesy_tabulka[0]));
+
+const Kod kody_tabulka[] = {
+    {KOD_OK, "the game ended after the last mission (or --help, --version)"},
+    {KOD_BEZ_GRAFIKY, "no graphics mode could be set (no display)"},
+    {KOD_DATA, "the data folder was not found, or an asset is missing or damaged"},
+    {KOD_POUZITIE, "the command line was wrong"},
+};
+const int kody_pocet = (int)(sizeof(kody_tabulka) / sizeof(kody_tabulka[0]));
+
+const char *verzia_hry()
+{
+    return PONORKA_VERSION;
+}
+
+namespace {
+
+const char *const NAZOV = "ponorka";
+
+const Volba *najdi_volbu(const char *meno, size_t dlzka)
+{
+    for (int i = 0; i < volby_pocet; i++)
+        if (strlen(volby_tabulka[i].meno) == dlzka && strncmp(volby_tabulka[i].meno, meno, dlzka) == 0)
+            return &volby_tabulka[i];
+    return nullptr;
+}
+
+int chyba(FILE *err, const std::string &dovod)
+{
+    fprintf(err, "%s: %s\n", NAZOV, dovod.c_str());
+    vypis_pouzitie(err);
+    return KOD_POUZITIE;
+}
+
+} // namespace
+
+void vypis_pouzitie(FILE *f)
+{
+    fprintf(f, "Usage: %s", NAZOV);
+    for (int i = 0; i < volby_pocet; i++) {
+        const Volba &o = volby_tabulka[i];
+        if (o.argument)
+            fprintf(f, " [%s %s]", o.meno, o.argument);
+        else
+            fprintf(f, " [%s]", o.meno);
+    }
+    fprintf(f, "\nTry '%s --help' for the options, the keys and the exit codes.\n", NAZOV);
+}
+
+void vypis_pomoc(FILE *f)
+{
+    fprintf(f, "Usage: %s [OPTION]...\n", NAZOV);
+    fprintf(f, "A side-view submarine combat game: two missions in a night sea, briefings between\n"
+               "them and a shop for torpedoes and decoys.\n\nOptions:\n");
+    size_t sirka = 0;
+    for (int i = 0; i < volby_pocet; i++) {
+        const Volba &o = volby_tabulka[i];
+        size_t n = strlen(o.meno) + (o.argument ? 1 + strlen(o.argument) : 0);
+        if (n > sirka)
+            sirka = n;
+    }
+    for (int i = 0; i < volby_pocet; i++) {
+        const Volba &o = volby_tabulka[i];
+        std::string hlava = o.meno;
+        if (o.argument)
+            hlava += std::string(" ") + o.argument;
+        fprintf(f, "  %-*s  %s\n", (int)sirka, hlava.c_str(), o.popis);
+    }
+    fprintf(f, "\nKeys:\n");
+    sirka = 0;
+    for (int i = 0; i < klavesy_pocet; i++)
+        if (strlen(klavesy_tabulka[i].meno) > sirka)
+            sirka = strlen(klavesy_tabulka[i].meno);
+    for (int i = 0; i < klavesy_pocet; i++)
+        fprintf(f, "  %-*s  %s\n", (int)sirka, klavesy_tabulka[i].meno, klavesy_tabulka[i].popis);
+    fprintf(f, "\nThe data folder is the first of these that holds gfx/, sfx/ and data/fonts/:\n"
+               "--data DIR, $PONORKA_DATA, the working directory, the program's own folder, the\n"
+               "installed data beside the program (../share/games/ponorka), the install path.\n");
+    fprintf(f, "\nExit codes:\n");
+    for (int i = 0; i < kody_pocet; i++)
+        fprintf(f, "  %-3d %s\n", kody_tabulka[i].kod, kody_tabulka[i].popis);
+}
+
+int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
+{
+    for (int i = 1; i < argc; i++) {
+        const char *a = argv[i];
+        if (strncmp(a, "--", 2) != 0 || a[2] == '\0')
+            return chyba(err, std::string("unexpected argument '") + a + "'");
+        // --name=value is the same as --name value.
+        const char *rovnasa = strchr(a, '=');
+        size_t dlzka = rovnasa ? (size_t)(rovnasa - a) : strlen(a);
+        const Volba *o = najdi_volbu(a, dlzka);
+        std::string meno(a, dlzka);
+        if (o == nullptr)
+            return chyba(err, "unknown option '" + meno + "'");
+        const char *hodnota = nullptr;
+        if (o->argument) {
+            if (rovnasa)
+                hodnota = rovnasa + 1;
+            else if (i + 1 < argc)
+                hodnota = argv[++i];
+            if (hodnota == nullptr || *hodnota == '\0')
+                return chyba(err, "option '" + meno + "' needs an argument " + o->argument);
+        } else if (rovnasa) {
+            return chyba(err, "option '" + meno + "' takes no argument");
+        }
+        o->nastav(v, hodnota);
+    }
+    if (v.pomoc) {
+        vypis_pomoc(out);
+        return KOD_OK;
+    }
+    if (v.verzia) {
+        fprintf(out, "%s %s\n", NAZOV, verzia_hry());
+        return KOD_OK;
+    }
+    return -1;
+}

@@ -1,0 +1,64 @@
+#ifndef PONORKA_VOLBY_H
+#define PONORKA_VOLBY_H
+
+#include <cstdio>
+#include <string>
+
+// What the command line asked for. Every default is the game as it plays with no option.
+struct Volby {
+    bool pomoc = false;  // --help
+    bool verzia = false; // --version
+    bool okno = false;   // --windowed: a window, never the full screen
+    bool zvuk = true;    // --nosound clears it: no sound driver at all
+    std::string data;    // --data DIR as the player typed it, empty when not given
+};
+
+// One option: its name, the name of its argument (nullptr when it takes none), one line
+// of help, and what it sets. The help text and the man pages follow this table, so a new
+// option is one row here.
+struct Volba {
+    const char *meno;
+    const char *argument;
+    const char *popis;
+    void (*nastav)(Volby &v, const char *hodnota);
+};
+
+extern const Volba volby_tabulka[];
+extern const int volby_pocet;
+
+// A key of the game and what it does, for the help text.
+struct Klaves {
+    const char *meno;
+    const char *popis;
+};
+
+extern const Klaves klavesy_tabulka[];
+extern const int klavesy_pocet;
+
+// The exit codes of the game.
+enum KodUkoncenia { KOD_OK = 0, KOD_BEZ_GRAFIKY = 1, KOD_DATA = 2, KOD_POUZITIE = 64 };
+
+struct Kod {
+    int kod;
+    const char *popis;
+};
+
+extern const Kod kody_tabulka[];
+extern const int kody_pocet;
+
+// The options of this run; main() fills them before anything else starts.
+extern Volby volby;
+
+// The version number set once in the build.
+const char *verzia_hry();
+
+// Reads the command line into v. Returns -1 when the game should start, otherwise the
+// exit code: --help and --version print to `out` and give 0, a bad command line prints
+// a one-line reason and the usage to `err` and gives 64.
+int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err);
+
+// The usage line, and the whole help (usage, options, keys, exit codes).
+void vypis_pouzitie(FILE *f);
+void vypis_pomoc(FILE *f);
+
+#endif
