@@ -11,10 +11,10 @@ static const int printf_buffer_size = 512;
 // Caches the glyph of one character; null when the face has none to offer.
 static ALFONT_CACHED_GLYPH *glyph_for(ALFONT_FONT *f, int character)
 {
-    int index = alfont_glyph_index(f, character);
+    int index = alfont_vnutro::_alfont_glyph_index(f, character);
     if (index < 0 || f->cached_glyphs == NULL)
         return NULL;
-    alfont_cache_glyph(f, index);
+    alfont_vnutro::_alfont_cache_glyph(f, index);
     return &f->cached_glyphs[index];
 }
 

@@ -41,10 +41,17 @@ extern int alfont_inited;
 
 int alfont_set_char_extra_spacing(ALFONT_FONT *f, int spacing);
 
+// The layer's internal helpers keep their leading underscore. At global scope
+// such names belong to the compiler and its library; inside a namespace they
+// are ours.
+namespace alfont_vnutro {
+
+void _alfont_cache_glyph(ALFONT_FONT *f, int glyph_number);
+void _alfont_delete_glyphs(ALFONT_FONT *f);
 // The glyph index of a character is bounded by the face: anything the cache
 // cannot hold maps to glyph 0, and -1 means the face has no glyphs at all.
-void alfont_cache_glyph(ALFONT_FONT *f, int glyph_number);
-void alfont_delete_glyphs(ALFONT_FONT *f);
-int alfont_glyph_index(ALFONT_FONT *f, int character);
+int _alfont_glyph_index(ALFONT_FONT *f, int character);
+
+}  // namespace alfont_vnutro
 
 #endif

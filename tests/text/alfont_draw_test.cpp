@@ -204,9 +204,9 @@ TEST_F(AlfontDraw, FaceWithoutCharacterMapBoundsGlyphIndices)
 
     ReferenceFace ref(path.c_str());
     EXPECT_EQ(alfont_text_length(f, "$"), ref.GlyphAdvance('$', 16));
-    EXPECT_EQ(alfont_glyph_index(f, 36), 36);
-    EXPECT_EQ(alfont_glyph_index(f, (int)f->face->num_glyphs), 0);
-    EXPECT_EQ(alfont_glyph_index(f, 0x10FFFF), 0);
+    EXPECT_EQ(alfont_vnutro::_alfont_glyph_index(f, 36), 36);
+    EXPECT_EQ(alfont_vnutro::_alfont_glyph_index(f, (int)f->face->num_glyphs), 0);
+    EXPECT_EQ(alfont_vnutro::_alfont_glyph_index(f, 0x10FFFF), 0);
     // U+10FFFF in UTF-8: far beyond the face's 6253 glyphs.
     EXPECT_EQ(alfont_text_length(f, "\xF4\x8F\xBF\xBF"), ref.GlyphAdvance(0, 16));
     BITMAP *b = Bitmap(60, 30, 0);
