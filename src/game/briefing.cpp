@@ -131,9 +131,9 @@ static bool text_nepriehladny()
     return mod >= 0;
 }
 
-void briefing(ALFONT_FONT *font, int color, char *text)
+void briefing(ALFONT_FONT *pismo, int color, char *text)
 {
-    briefing(font, color, text, false);
+    briefing(pismo, color, text, false);
 }
 
 void briefing(ALFONT_FONT *font, int color, char *text, bool sam_sa_zavrie)

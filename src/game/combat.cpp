@@ -10,12 +10,6 @@ double vzdialPokus(double x1, double y1, double x2, double y2)
     return sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
 }
 
-// Dead (no health left) or expired (lived its Reload).
-static bool skoncil(Objekt *o)
-{
-    return o->GetHealth() <= 0 || o->GetPrebijanie() >= o->GetReload();
-}
-
 static void navnady(Spravca &world)
 {
     for (Objekt *d = world.GetZacStrela2(); d != nullptr; d = d->GetDalsia()) {
@@ -42,6 +36,7 @@ static bool zasah_trupu(Ponorka &hrac, Objekt *t)
             return true;
         if (vzdialPokus(tx, ty, (px - 50 + vx) / 2, (py + vy) / 2) < 15)
             return true;
+        // Not the blast's aft point (3 * px - 150 - vx): the other order rounds differently.
         if (vzdialPokus(tx, ty, (3 * px - vx - 150) / 2, (3 * py - vy) / 2) < 15)
             return true;
     }
@@ -90,9 +85,8 @@ static void nepriatelia(Spravca &world)
         }
         if (e->GetPrebijanie() >= e->GetReload()) {
             e->SetPrebijanie(0);
-            double h = e->GetUhol() * 3.14159265 / 180;
-            world.Pridaj(TYP_STRELA3, e->GetPx() + sin(h) * 25, e->GetPy() + cos(h) * 25, 0.3, 0.3, e->GetUhol(), 1000,
-                         1000, 0.5, 40);
+            world.Pridaj(TYP_STRELA3, e->GetPx() + smer_x(e->GetUhol()) * 25, e->GetPy() + smer_y(e->GetUhol()) * 25, 0.3,
+                         0.3, e->GetUhol(), 1000, 1000, 0.5, 40);
         }
     }
 }

@@ -1,7 +1,5 @@
 #include "game/fire_control.h"
 
-#include <cmath>
-
 #include <allegro.h>
 
 #include "objects/povel.h"
@@ -60,9 +58,8 @@ static void rad_vybuchov(Spravca &world, Ponorka &hrac)
     if (hrac.GetNabijanie(SLOT_RAD_VYBUCHOV) >= hrac.GetPrebi(SLOT_RAD_VYBUCHOV)) {
         hrac.SetNabijanie(SLOT_RAD_VYBUCHOV, 0);
         for (int k = 2; k < 20; k++) {
-            double h = hrac.GetUhol() * 3.14159265 / 180;
-            world.Pridaj(TYP_VYBUCH1, hrac.GetVx() + sin(h) * (50 * k), hrac.GetVy() + cos(h) * (50 * k), 0, 0, 0, 75, 75,
-                         0, 0);
+            world.Pridaj(TYP_VYBUCH1, hrac.GetVx() + smer_x(hrac.GetUhol()) * (50 * k),
+                         hrac.GetVy() + smer_y(hrac.GetUhol()) * (50 * k), 0, 0, 0, 75, 75, 0, 0);
         }
     }
 }

@@ -1,7 +1,5 @@
 #include "objects/objekt.h"
 
-#include <cmath>
-
 Objekt::Objekt()
     : Sx(0), Sy(0), Prebijanie(0), Reload(0), Vybuch(0)
 {
@@ -35,8 +33,8 @@ void Objekt::Nakresli()
 
 void Objekt::Pohni()
 {
-    Sx = sin(Uhol * PONORKA_PI / 180) * Speed;
-    Sy = cos(Uhol * PONORKA_PI / 180) * Speed;
+    Sx = smer_x(Uhol) * Speed;
+    Sy = smer_y(Uhol) * Speed;
     Px = Px + Sx;
     Py = Py + Sy;
     // At the surface the sea pushes the bow down and bleeds off speed.

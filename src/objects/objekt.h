@@ -3,8 +3,16 @@
 
 #include <allegro.h>
 
+#include <cmath>
+
 // Pi with the eight decimals the whole game uses; the arithmetic depends on it.
 #define PONORKA_PI 3.14159265
+
+// A heading in degrees in radians, and its unit step: x by the sine, y by the
+// cosine (0 points down, 90 right). Every heading in the game goes through these.
+inline double radiany(double uhol) { return uhol * PONORKA_PI / 180; }
+inline double smer_x(double uhol) { return std::sin(radiany(uhol)); }
+inline double smer_y(double uhol) { return std::cos(radiany(uhol)); }
 
 // Base of every moving thing in the sea. Objects live in the world manager's
 // intrusive lists through Dalsia/Predosla; the object owns only Obrazok.
@@ -35,6 +43,11 @@ public:
     // even though the kinds own nothing beyond Obrazok, which this releases.
     virtual ~Objekt();
 
+    // Draws into Bitmap, and for some kinds changes motion too: the player's
+    // boat applies its vertical drift (Horedole) here, torpedoes and gun
+    // bullets accelerate, a decoy takes its speed from its age. The world step
+    // calls it for the boat on every step but for listed objects only on
+    // drawing steps (every third), so their speed follows the drawing cadence.
     virtual void Nakresli();
     void Pohni();
 
@@ -74,6 +87,9 @@ public:
     void SetVybuch(int v) { Vybuch = v; }
     void SetBitmap(BITMAP *v) { Bitmap = v; }
 };
+
+// Dead (no health left) or expired (lived its Reload).
+inline bool skoncil(const Objekt *o) { return o->GetHealth() <= 0 || o->GetPrebijanie() >= o->GetReload(); }
 
 // Allegro angle for rotate_sprite: K is 320 for an image facing right and 448
 // for one facing left; the heading is scaled by 0.71111111 and truncated.

@@ -1,7 +1,5 @@
 #include "objects/ponorka.h"
 
-#include <cmath>
-
 #include "objects/obrazky.h"
 #include "objects/povel.h"
 
@@ -41,12 +39,18 @@ Ponorka::Ponorka()
     }
     // A weapon fired before the first step leaves from the starting bow point.
     Horedole = 0;
-    Vx = Px + 50 * sin(Uhol * PONORKA_PI / 180) - 50 - Otacanie / 90;
-    Vy = Py + 50 * cos(Uhol * PONORKA_PI / 180);
+    Nastav_pridu();
 }
 
 Ponorka::~Ponorka()
 {
+}
+
+// The bow point, where the boat's weapons leave it.
+void Ponorka::Nastav_pridu()
+{
+    Vx = Px + 50 * smer_x(Uhol) - 50 - Otacanie / 90;
+    Vy = Py + 50 * smer_y(Uhol);
 }
 
 void Ponorka::Maxspeed()
@@ -167,8 +171,7 @@ void Ponorka::Ovladanie()
         Max_obrat = OBRAT_ZIADNY;
     }
 
-    Vx = Px + 50 * sin(Uhol * PONORKA_PI / 180) - 50 - Otacanie / 90;
-    Vy = Py + 50 * cos(Uhol * PONORKA_PI / 180);
+    Nastav_pridu();
 }
 
 void Ponorka::Nakresli()

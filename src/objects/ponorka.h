@@ -30,6 +30,8 @@ protected:
     int Nabijanie[PONORKA_SLOTY];
     int Prebi[PONORKA_SLOTY];
 
+    void Nastav_pridu();
+
 public:
     Ponorka();
     ~Ponorka();

@@ -1,6 +1,6 @@
 // Library start-up, font loading and destruction, sizes and the text mode.
 
-#include "text/alfont.h"
+#include "text/alfont_vnutro.h"
 
 #include <cstdlib>
 
@@ -111,7 +111,7 @@ void alfont_destroy_font(ALFONT_FONT *f)
     free(f);
 }
 
-void _alfont_delete_glyphs(ALFONT_FONT *f)
+void alfont_vnutro::_alfont_delete_glyphs(ALFONT_FONT *f)
 {
     if (f == NULL || f->cached_glyphs == NULL)
         return;
@@ -174,7 +174,7 @@ int alfont_set_font_size(ALFONT_FONT *f, int h)
         return -1;
     }
 
-    _alfont_delete_glyphs(f);
+    alfont_vnutro::_alfont_delete_glyphs(f);
     f->face_h = h;
     f->real_face_h = test;
     f->face_ascender = (int)(f->face->size->metrics.ascender >> 6);

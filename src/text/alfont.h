@@ -2,41 +2,14 @@
 #define PONORKA_ALFONT_H
 
 // Anti-aliased TrueType text on Allegro bitmaps, with a glyph cache per font.
+// Callers hold fonts only by pointer; the font's layout and the FreeType side
+// stay inside the text layer (text/alfont_vnutro.h).
 
 #include <allegro.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
-// One cached glyph: its mono and anti-aliased coverage bitmaps (one byte per
-// pixel, row after row) and its advance in whole pixels.
-struct ALFONT_CACHED_GLYPH {
-    char is_cached;
-    int mono_width, mono_height;
-    int aa_width, aa_height;
-    int mono_left, mono_top;
-    int aa_left, aa_top;
-    int advance_x, advance_y;
-    int mono_available, aa_available;
-    unsigned char *mono_bmp; // non-zero = ink; null for an empty glyph
-    unsigned char *aa_bmp;   // coverage 0..255; null for an empty glyph
-};
 
 // A loaded font at one pixel size; owned by whoever loaded it.
-struct ALFONT_FONT {
-    FT_Face face;
-    int face_h;          // pixel height last asked for; the height the layer reports
-    int real_face_h;     // pixel size actually set on the face
-    int face_ascender;   // ascender at the current size, whole pixels
-    char *data;          // private copy of the file when loaded from memory, else null
-    int data_size;
-    int ch_spacing;      // pixels added after every glyph's advance, 0..4096
-    int num_fixed_sizes; // -1 for a scalable face, else the count of bitmap strikes
-    ALFONT_CACHED_GLYPH *cached_glyphs; // one entry per glyph of the face
-    int *fixed_sizes;    // strike heights ended by -1; just {-1} when scalable
-};
+struct ALFONT_FONT;
 
-extern FT_Library ft_library;
-extern int alfont_inited;
 // Process-wide text mode: >= 0 is the opaque background colour, negative is transparent.
 extern int alfont_textmode;
 
@@ -48,7 +21,6 @@ void alfont_destroy_font(ALFONT_FONT *f);
 
 int alfont_set_font_size(ALFONT_FONT *f, int h);
 int alfont_get_font_height(ALFONT_FONT *f);
-int alfont_set_char_extra_spacing(ALFONT_FONT *f, int spacing);
 
 int alfont_text_mode(int mode);
 int alfont_text_length(ALFONT_FONT *f, const char *str);
@@ -60,12 +32,5 @@ void alfont_textprintf_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, 
                           ...);
 void alfont_textprintf_centre_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color,
                                  const char *format, ...);
-
-// Internal helpers, public for the tests. The glyph index of a character is
-// bounded by the face: anything the cache cannot hold maps to glyph 0, and -1
-// means the face has no glyphs at all.
-void _alfont_cache_glyph(ALFONT_FONT *f, int glyph_number);
-void _alfont_delete_glyphs(ALFONT_FONT *f);
-int _alfont_glyph_index(ALFONT_FONT *f, int character);
 
 #endif

@@ -1,7 +1,7 @@
 // Measuring and anti-aliased output: opaque over a filled rectangle, or
 // blended pixel by pixel into what the bitmap already holds.
 
-#include "text/alfont.h"
+#include "text/alfont_vnutro.h"
 
 #include <cstdarg>
 
@@ -11,10 +11,10 @@ static const int printf_buffer_size = 512;
 // Caches the glyph of one character; null when the face has none to offer.
 static ALFONT_CACHED_GLYPH *glyph_for(ALFONT_FONT *f, int character)
 {
-    int index = _alfont_glyph_index(f, character);
+    int index = alfont_vnutro::_alfont_glyph_index(f, character);
     if (index < 0 || f->cached_glyphs == NULL)
         return NULL;
-    _alfont_cache_glyph(f, index);
+    alfont_vnutro::_alfont_cache_glyph(f, index);
     return &f->cached_glyphs[index];
 }
 

@@ -1,6 +1,6 @@
 // The glyph cache: each glyph is rendered once per size, mono and anti-aliased.
 
-#include "text/alfont.h"
+#include "text/alfont_vnutro.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -91,7 +91,7 @@ static void cache_aa(ALFONT_CACHED_GLYPH &g, FT_Glyph glyph)
     FT_Done_Glyph((FT_Glyph)bg);
 }
 
-void _alfont_cache_glyph(ALFONT_FONT *f, int glyph_number)
+void alfont_vnutro::_alfont_cache_glyph(ALFONT_FONT *f, int glyph_number)
 {
     if (f == NULL || f->cached_glyphs == NULL || glyph_number < 0 || glyph_number >= f->face->num_glyphs)
         return;
@@ -123,7 +123,7 @@ void _alfont_cache_glyph(ALFONT_FONT *f, int glyph_number)
     FT_Done_Glyph(glyph);
 }
 
-int _alfont_glyph_index(ALFONT_FONT *f, int character)
+int alfont_vnutro::_alfont_glyph_index(ALFONT_FONT *f, int character)
 {
     if (f->face->num_glyphs <= 0)
         return -1;

@@ -182,6 +182,7 @@ void Spravca::zasah_vybuchom(Objekt *vybuch)
     double vy = Hrac.GetVy();
     double d1 = vzdialSpravca(ex, ey, px - 50, py);
     double d2 = vzdialSpravca(ex, ey, (px - 50 + vx) / 2, (py + vy) / 2);
+    // Not the torpedo hit's aft point (3 * px - vx - 150): the other order rounds differently.
     double d3 = vzdialSpravca(ex, ey, (3 * px - 150 - vx) / 2, (3 * py - vy) / 2);
     double dmin = d1;
     if (d2 < dmin)
@@ -272,12 +273,11 @@ void Spravca::Najblizsi(Objekt *from, Objekt *first, double &x, double &y, doubl
 
 int Spravca::Vyber_smer(double x, double y, double tx, double ty, double uhol, double otacanie)
 {
-    double h = uhol + otacanie;
-    double dPlus = vzdialSpravca(tx, ty, x + SONDA * sin(h * PONORKA_PI / 180), y + SONDA * cos(h * PONORKA_PI / 180));
-    h = uhol;
-    double dKeep = vzdialSpravca(tx, ty, x + SONDA * sin(h * PONORKA_PI / 180), y + SONDA * cos(h * PONORKA_PI / 180));
-    h = uhol - otacanie;
-    double dMinus = vzdialSpravca(tx, ty, x + SONDA * sin(h * PONORKA_PI / 180), y + SONDA * cos(h * PONORKA_PI / 180));
+    // Distance to the target from a probe a short way along heading h.
+    auto sonda = [&](double h) { return vzdialSpravca(tx, ty, x + SONDA * smer_x(h), y + SONDA * smer_y(h)); };
+    double dPlus = sonda(uhol + otacanie);
+    double dKeep = sonda(uhol);
+    double dMinus = sonda(uhol - otacanie);
     if (dPlus <= dKeep && dPlus <= dMinus)
         return 1;
     if (dMinus < dPlus && dMinus < dKeep)
@@ -345,7 +345,7 @@ void Spravca::Krok()
     for (Objekt *b = ZacStrela4; b; b = b->GetDalsia()) {
         posun(b);
         b->Pohni();
-        if (b->GetHealth() <= 0 || b->GetPrebijanie() >= b->GetReload()) {
+        if (skoncil(b)) {
             Uber(TYP_STRELA4, b);
             break;
         }

@@ -20,7 +20,8 @@ enum TypObjektu {
     TYP_VYBUCH1 = 200,  // explosion
 };
 
-// Euclidean distance of two points.
+// Euclidean distance of two points. Same formula as vzdialPokus: the world
+// manager and the frame loop each keep their own under its own name.
 double vzdialSpravca(double x1, double y1, double x2, double y2);
 
 // Owns the player, one intrusive list per kind of object and the world

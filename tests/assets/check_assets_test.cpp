@@ -2,7 +2,9 @@
 // removed or spoiled at a time, must be refused with that file named.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -213,6 +215,52 @@ TEST_F(KontrolaAssetov, ASoundWithAForgedLengthIsRefused)
     std::string chyby = Skontroluj(ok);
     EXPECT_FALSE(ok);
     EXPECT_NE(chyby.find("\"sfx/briefing/beat.wav\": truncated"), std::string::npos) << chyby;
+}
+
+TEST_F(KontrolaAssetov, ASoundCutShortSaysHowShort)
+{
+    std::vector<char> d = Citaj("sfx/briefing/beat.wav");
+    const uint32_t slubene = (uint8_t)d[4] | (uint8_t)d[5] << 8 | (uint8_t)d[6] << 16 | (uint32_t)(uint8_t)d[7] << 24;
+    d.pop_back();
+    Zapis("sfx/briefing/beat.wav", d);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"sfx/briefing/beat.wav\": truncated: the RIFF header promises " +
+                         std::to_string(slubene + 8) + " bytes, the file has " + std::to_string(d.size()) + "\n"),
+              std::string::npos)
+        << chyby;
+
+    // Shorter than the header itself.
+    d.resize(8);
+    Zapis("sfx/briefing/beat.wav", d);
+    chyby = Skontroluj(ok);
+    EXPECT_NE(chyby.find("\"sfx/briefing/beat.wav\": truncated WAV header\n"), std::string::npos) << chyby;
+}
+
+TEST_F(KontrolaAssetov, AFontThatOpensButDrawsNothingIsRefused)
+{
+    // Every glyph made empty (all its glyph offsets 0): the tables are intact and
+    // FreeType opens the face, but no character has anything to draw.
+    std::vector<char> d = Citaj("data/fonts/formal.ttf");
+    auto be32 = [&d](size_t i) {
+        return (uint32_t)(uint8_t)d[i] << 24 | (uint8_t)d[i + 1] << 16 | (uint8_t)d[i + 2] << 8 | (uint8_t)d[i + 3];
+    };
+    bool loca = false;
+    for (size_t i = 0, n = (size_t)((uint8_t)d[4] << 8 | (uint8_t)d[5]); i < n; i++) {
+        size_t e = 12 + 16 * i;
+        if (std::string(d.begin() + e, d.begin() + e + 4) == "loca") {
+            std::fill(d.begin() + be32(e + 8), d.begin() + be32(e + 8) + be32(e + 12), 0);
+            loca = true;
+        }
+    }
+    ASSERT_TRUE(loca);
+    Zapis("data/fonts/formal.ttf", d);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"data/fonts/formal.ttf\": FreeType can't render its characters\n"), std::string::npos)
+        << chyby;
 }
 
 } // namespace

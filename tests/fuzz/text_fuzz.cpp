@@ -7,7 +7,7 @@
 
 #include <allegro.h>
 
-#include "text/alfont.h"
+#include "text/alfont_vnutro.h"
 
 namespace {
 

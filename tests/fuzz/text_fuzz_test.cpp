@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "text/alfont.h"
+#include "text/alfont_vnutro.h"
 #include "text_fuzz.h"
 
 namespace {

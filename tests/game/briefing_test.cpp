@@ -300,7 +300,7 @@ TEST_F(BriefingScreen, EnterHeldAtOpeningEndsBeforeAnythingIsShown)
         briefing(font, makecol(255, 255, 255), sprava);
         EXPECT_EQ(nie_ciernych(screen, 0, 0, 1023, 767), 0) << "key " << k;
         EXPECT_EQ(ms.load(), 5) << "not reset on entry, and no pass ran";
-        EXPECT_EQ(font->face_h, 20) << "the message font is left at the line height";
+        EXPECT_EQ(alfont_get_font_height(font), 20) << "the message font is left at the line height";
     }
 }
 

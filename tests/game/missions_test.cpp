@@ -1,12 +1,16 @@
 #include <chrono>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "game/missions.h"
 #include "game/casovac.h"
+#include "game/frame_loop.h"
 #include "game/obrazovky.h"
 #include "game/waves.h"
+#include "objects/povel.h"
 #include "screens_assets.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
@@ -52,6 +56,34 @@ void hrac_v_obchode(std::initializer_list<std::pair<int, int>> kliky, bool *ok)
     mouse_b = 1;
 }
 
+// Writes down the flow's calls in order and wins each mission in its first
+// step, sinking whatever the wave brought.
+class Zapisovac : public Priebeh {
+public:
+    std::vector<std::string> volania;
+
+    bool povel(Spravca &svet, Hra &, int misia, Povel &) override
+    {
+        int nepriatelia = 0;
+        for (Objekt *e = svet.GetZacNepr1(); e != nullptr; e = e->GetDalsia())
+            nepriatelia++;
+        volania.push_back("misia " + std::to_string(misia) + ": " + std::to_string(nepriatelia));
+        potop_vsetkych(svet);
+        return true;
+    }
+    bool briefing(Hra &, int farba, char *text) override
+    {
+        std::string t(text);
+        volania.push_back("briefing " + std::to_string(farba) + " " + t.substr(0, t.find('\n')));
+        return true;
+    }
+    bool obchod(Nakup &) override
+    {
+        volania.push_back("obchod");
+        return true;
+    }
+};
+
 class MissionFlow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -69,6 +101,30 @@ protected:
     }
     int stary_mod = 0;
 };
+
+TEST_F(MissionFlow, FourBriefingsTwoMissionsAndTwoShopsInTheirOrder)
+{
+    Spravca svet;
+    Hra hra{};
+    Zapisovac zapis;
+    // Two steps in all, neither of them a drawing step.
+    kedy_vykresli = 1;
+    ked_vykresli = 1;
+    EXPECT_TRUE(hraj_misie(svet, hra, zapis));
+    kedy_vykresli = 1;
+    ked_vykresli = 1;
+    auto farba = [](int r, int g, int b) { return std::to_string(makecol(r, g, b)); };
+    EXPECT_EQ(zapis.volania, (std::vector<std::string>{
+                                 "briefing " + farba(176, 128, 128) + " Vitaj na palube!!!",
+                                 "misia 1: 1",
+                                 "briefing " + farba(76, 176, 76) + " VYNIKAJUCE!!!",
+                                 "obchod",
+                                 "briefing " + farba(76, 176, 76) + " Vitam ta na dalsej misii!!!",
+                                 "misia 2: 5",
+                                 "briefing " + farba(76, 128, 176) + " Neskutocne!!!",
+                                 "obchod",
+                             }));
+}
 
 TEST_F(MissionFlow, ShopsSpendOnlyWhatTheSunkEnemiesPaid)
 {

@@ -351,6 +351,16 @@ TEST_F(ShopScreen, LeavesOnContinueOverTheBackdropDrawnOnce)
     EXPECT_TRUE(pixel_is(screen, 864, 576, 0, 0, 0));
 }
 
+TEST_F(ShopScreen, LeavesNoImageBehind)
+{
+    AssetDir dir;
+    int peniaze = 100, torpeda = 0, navnady = 0;
+    mys(500, 540, 1);
+    ZiveBitmapy bitmapy;
+    shop(&peniaze, 50, 10, 0, 0, &torpeda, &navnady);
+    EXPECT_EQ(bitmapy.pocet(), 0);
+}
+
 TEST_F(ShopScreen, ArgumentsFourAndFiveChangeNothing)
 {
     AssetDir dir;

@@ -182,11 +182,15 @@ TEST_F(StatusBarTest, FullGaugesRampFromRedToGreen)
     for (int x = 274; x <= 318; x++)
         EXPECT_TRUE(pixel_is(b, x, 20, 0, 255, 0));
 
-    // Tubes: 149 columns, never reaching green.
-    EXPECT_TRUE(Column(b, 688, 10, 22, makecol16(255, 0, 0)));
-    EXPECT_TRUE(Column(b, 688 + 148, 10, 22, makecol16(107, 148, 0)));
-    EXPECT_TRUE(Column(b, 856 + 148, 32, 44, makecol16(107, 148, 0)));
-    EXPECT_TRUE(Column(b, 837, 10, 22, black));
+    // Each of the four tubes: 149 columns, red falling and green rising by one
+    // a column, never reaching green; the column after them stays black.
+    const int tuby[4][2] = {{688, 10}, {856, 10}, {688, 32}, {856, 32}};
+    for (const auto &t : tuby) {
+        for (int i = 0; i <= 148; i++)
+            ASSERT_TRUE(Column(b, t[0] + i, t[1], t[1] + 12, makecol16(255 - i, i, 0)))
+                << t[0] << "," << t[1] << " column " << i;
+        EXPECT_TRUE(Column(b, t[0] + 149, t[1], t[1] + 12, black)) << t[0] << "," << t[1];
+    }
     // Decoy launcher: 199 columns.
     EXPECT_TRUE(Column(b, 746 + 198, 54, 66, makecol16(57, 198, 0)));
     EXPECT_TRUE(Column(b, 945, 54, 66, black));

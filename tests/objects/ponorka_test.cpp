@@ -151,6 +151,22 @@ TEST_F(PonorkaTest, PitchLimitsFacingLeft)
     EXPECT_EQ(p.GetUhol(), 320);
 }
 
+TEST_F(PonorkaTest, PitchLimitsHoldJustPastEachBound)
+{
+    // Half a degree either side of each bound: inside stays, beyond is pulled back.
+    struct Pripad {
+        double uhol, potom;
+    };
+    Ponorka p;
+    for (Pripad c : {Pripad{0.5, 40}, Pripad{39.5, 40}, Pripad{40.5, 40.5}, Pripad{139.5, 139.5},
+                     Pripad{140.5, 140}, Pripad{179.5, 140}, Pripad{180.5, 230}, Pripad{229.5, 230},
+                     Pripad{230.5, 230.5}, Pripad{319.5, 319.5}, Pripad{320.5, 320}, Pripad{359.5, 320}}) {
+        p.SetUhol(c.uhol);
+        p.Ovladanie();
+        EXPECT_EQ(p.GetUhol(), c.potom) << c.uhol;
+    }
+}
+
 TEST_F(PonorkaTest, HeadingWrapsIntoOneTurnAndExactBoundsStay)
 {
     Ponorka p;
@@ -225,6 +241,39 @@ TEST_F(PonorkaTest, ControlsDeadBelow604ButReleaseStillZeroesDrift)
     p.Ovladanie();
     EXPECT_DOUBLE_EQ(p.GetSpeed(), 0.105);
     EXPECT_EQ(p.GetHoredole(), 0.1);
+}
+
+TEST_F(PonorkaTest, AtTheLowerEdgeOfTheBandTheKeysNoLongerChangeTheDrift)
+{
+    // Reaching 604 while sinking: Up cannot stop it, only letting go does.
+    Ponorka p;
+    p.SetPy(604);
+    p.SetHoredole(0.1);
+    key[KEY_UP] = 1;
+    p.Ovladanie();
+    p.Nakresli();
+    EXPECT_EQ(p.GetHoredole(), 0.1);
+    EXPECT_EQ(p.GetPy(), 604 + 0.1);
+
+    // Stopped at 604: Down cannot start sinking either.
+    release_all_keys();
+    p.SetPy(604);
+    p.Ovladanie();
+    EXPECT_EQ(p.GetHoredole(), 0);
+    key[KEY_DOWN] = 1;
+    p.Ovladanie();
+    p.Nakresli();
+    EXPECT_EQ(p.GetHoredole(), 0);
+    EXPECT_EQ(p.GetPy(), 604);
+
+    // Just inside the edge Up lifts the boat.
+    release_all_keys();
+    p.SetPy(603.9);
+    key[KEY_UP] = 1;
+    p.Ovladanie();
+    p.Nakresli();
+    EXPECT_EQ(p.GetHoredole(), -0.1);
+    EXPECT_EQ(p.GetPy(), 603.9 - 0.1);
 }
 
 TEST_F(PonorkaTest, ThrottleAndPitchNeedBufferedInputButDriftDoesNot)
@@ -381,6 +430,35 @@ TEST_F(PonorkaTest, BowPointFacingRightAndLeft)
     EXPECT_NEAR(p.GetVy(), 384 + 50 * std::cos(40 * M_PI / 180), 1e-6);
 }
 
+TEST_F(PonorkaTest, TheDrawnBowPointsAlongTheHeadingOnBothSides)
+{
+    vloz_s_pridou("gfx/submarine/sub_player_right.tga", 100, 25, FARBA_HRAC_VPRAVO, true);
+    vloz_s_pridou("gfx/submarine/sub_player_left.tga", 100, 25, FARBA_HRAC_VLAVO, false);
+    Ponorka p;
+    BITMAP *ciel = create_bitmap(400, 300);
+    p.SetBitmap(ciel);
+    p.SetPx(250);
+    p.SetPy(150);
+    auto nakresli = [&](double uhol) {
+        clear_to_color(ciel, 0);
+        p.SetUhol(uhol);
+        p.Nakresli();
+        return odklon_pridy(ciel, 0, uhol);
+    };
+    for (double uhol : {40.0, 90.01, 140.0})
+        EXPECT_LT(nakresli(uhol), 5) << "facing right, heading " << uhol;
+
+    key[KEY_SPACE] = 1;
+    p.Ovladanie();
+    key[KEY_SPACE] = 0;
+    while (p.GetMax_obrat() != OBRAT_ZIADNY)
+        p.Ovladanie();
+    ASSERT_EQ(p.GetObrat(), 180);
+    for (double uhol : {230.0, 270.01, 320.0})
+        EXPECT_LT(nakresli(uhol), 5) << "facing left, heading " << uhol;
+    destroy_bitmap(ciel);
+}
+
 class PonorkaKreslenie : public PonorkaTest {
 protected:
     void SetUp() override
@@ -424,6 +502,26 @@ TEST_F(PonorkaKreslenie, WideningNewImageAtObrat135)
     EXPECT_EQ(o.x1, 250 - 75);
     EXPECT_EQ(o.x2 - o.x1 + 1, 50);
     EXPECT_TRUE(pixel_is(ciel, 200, 150, FARBA_HRAC_VLAVO));
+}
+
+TEST_F(PonorkaKreslenie, WidthFollowsTheTurnOffTheMiddle)
+{
+    // Obrat 30: 100 * 60 / 90 wide, left edge at 250 - 50 - 60 / 90 * 50, both truncated.
+    p.SetObrat(30);
+    p.Nakresli();
+    Obdlznik o = nakreslene(ciel, 0);
+    EXPECT_EQ(o.x1, 166);
+    EXPECT_EQ(o.x2 - o.x1 + 1, 66);
+    EXPECT_EQ(o.y2 - o.y1 + 1, 25);
+
+    // Obrat 150 is as far past the middle: the same place and width.
+    clear_to_color(ciel, 0);
+    p.SetObrat(150);
+    p.Nakresli();
+    o = nakreslene(ciel, 0);
+    EXPECT_EQ(o.x1, 166);
+    EXPECT_EQ(o.x2 - o.x1 + 1, 66);
+    EXPECT_EQ(o.y2 - o.y1 + 1, 25);
 }
 
 TEST_F(PonorkaKreslenie, NothingDrawnEdgeOn)

@@ -140,6 +140,30 @@ TEST_F(StrelaTest, DrawnCentredOnTruncatedPosition)
     EXPECT_EQ(o.y2 - o.y1 + 1, 20);
 }
 
+TEST_F(StrelaTest, TheNosePointsAlongTheHeadingAroundTheTruncatedPosition)
+{
+    vloz_s_pridou("gfx/torpedo.tga", 20, 10, FARBA_TORPEDO, true);
+    vloz_s_pridou("gfx/gulomet.tga", 12, 6, FARBA_GULOMET, true);
+    Strela1 torpedo;
+    Strela3 nepriatelske;
+    Strela4 gulka;
+    for (Objekt *s : {(Objekt *)&torpedo, (Objekt *)&nepriatelske, (Objekt *)&gulka}) {
+        s->SetBitmap(ciel);
+        s->SetPx(100.7);
+        s->SetPy(100.7);
+        for (double uhol : {0.0, 45.0, 90.01, 135.0, 225.0, 300.0}) {
+            clear_to_color(ciel, 0);
+            s->SetUhol(uhol);
+            s->Nakresli();
+            // The small gun bullet's nose is two pixels long: its direction is coarse.
+            EXPECT_LT(odklon_pridy(ciel, 0, uhol), 10) << s->GetReload() << " heading " << uhol;
+            Tazisko t = tazisko(ciel, 0, true);
+            EXPECT_NEAR(t.x, 100, 1) << s->GetReload() << " heading " << uhol;
+            EXPECT_NEAR(t.y, 100, 1) << s->GetReload() << " heading " << uhol;
+        }
+    }
+}
+
 TEST_F(StrelaTest, DecoyFadesFromYellowToBlueAndSlowsDown)
 {
     struct Pripad {

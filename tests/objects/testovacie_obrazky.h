@@ -4,6 +4,7 @@
 #include <allegro.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -34,6 +35,56 @@ inline void vloz_testovacie_obrazky()
     vloz_jednofarebny("gfx/submarine/nepriatel.tga", 50, 25, FARBA_NEPRIATEL);
     vloz_jednofarebny("gfx/torpedo.tga", 20, 10, FARBA_TORPEDO);
     vloz_jednofarebny("gfx/gulomet.tga", 12, 6, FARBA_GULOMET);
+}
+
+// The bow end of a marked stand-in sprite.
+#define FARBA_PRIDA 255, 255, 255
+
+// A stand-in whose bow end, the last fifth of its length on the right or the
+// left, is FARBA_PRIDA, so a drawing shows which way the image points.
+inline void vloz_s_pridou(const char *cesta, int w, int h, int r, int g, int b, bool prida_vpravo)
+{
+    BITMAP *bmp = create_bitmap(w, h);
+    clear_to_color(bmp, makecol(r, g, b));
+    int x1 = prida_vpravo ? w - w / 5 : 0;
+    rectfill(bmp, x1, 0, x1 + w / 5 - 1, h - 1, makecol(FARBA_PRIDA));
+    obrazky_vloz(cesta, bmp);
+    destroy_bitmap(bmp);
+}
+
+// Mean position of the pixels that are (or, with ine, are not) the colour.
+struct Tazisko {
+    double x = 0, y = 0;
+    int n = 0;
+};
+
+inline Tazisko tazisko(BITMAP *bmp, int farba, bool ine = false)
+{
+    Tazisko t;
+    for (int y = 0; y < bmp->h; y++)
+        for (int x = 0; x < bmp->w; x++)
+            if ((getpixel(bmp, x, y) == farba) != ine) {
+                t.x += x;
+                t.y += y;
+                t.n++;
+            }
+    if (t.n > 0) {
+        t.x /= t.n;
+        t.y /= t.n;
+    }
+    return t;
+}
+
+// Angle in degrees between the way from the drawing's centre to its bow and
+// the heading's direction (x by the sine, y by the cosine).
+inline double odklon_pridy(BITMAP *bmp, int pozadie, double uhol)
+{
+    Tazisko vsetko = tazisko(bmp, pozadie, true);
+    Tazisko prida = tazisko(bmp, makecol(FARBA_PRIDA));
+    double dx = prida.x - vsetko.x, dy = prida.y - vsetko.y;
+    double h = uhol * M_PI / 180;
+    double cos_odklonu = (dx * std::sin(h) + dy * std::cos(h)) / std::sqrt(dx * dx + dy * dy);
+    return std::acos(std::fmax(-1.0, std::fmin(1.0, cos_odklonu))) * 180 / M_PI;
 }
 
 // Smallest rectangle holding every pixel that differs from the background.

@@ -13,4 +13,16 @@ inline bool pixel_is(BITMAP *bmp, int x, int y, int r, int g, int b)
 // Clears every key the game reads, so one test's held keys never leak into the next.
 void release_all_keys();
 
+// While one exists, keeps track of the bitmaps Allegro creates (loaded ones
+// included, sub-bitmaps not) through the system driver's bitmap hooks, and
+// tells how many of them have not been destroyed yet.
+class ZiveBitmapy {
+public:
+    ZiveBitmapy();
+    ~ZiveBitmapy();
+    ZiveBitmapy(const ZiveBitmapy &) = delete;
+    ZiveBitmapy &operator=(const ZiveBitmapy &) = delete;
+    int pocet() const;
+};
+
 #endif

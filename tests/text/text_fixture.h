@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/allegro_env.h"
-#include "text/alfont.h"
+#include "text/alfont_vnutro.h"
 
 #define DEJAVU_SANS "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 #define LIBERATION_SANS "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf"

@@ -214,6 +214,7 @@ TEST_F(SvetTest, ListsStayConsistentThroughManyAddsAndRemovals)
 TEST(SpravcaZanik, DestructorReleasesEverythingSilently)
 {
     vloz_testovacie_obrazky();
+    ZiveBitmapy bitmapy;
     testing::internal::CaptureStdout();
     Spravca *svet = new Spravca;
     for (int kod : KODY)
@@ -222,8 +223,16 @@ TEST(SpravcaZanik, DestructorReleasesEverythingSilently)
     testing::internal::GetCapturedStdout();
     for (int kod : KODY)
         ASSERT_EQ(zoznam(*svet, kod).size(), 3u) << kod;
+    // An object releases its own image, so with one image each, every object
+    // deleted shows as its image destroyed.
+    for (int kod : KODY)
+        for (Objekt *o : zoznam(*svet, kod))
+            if (!o->GetObrazok())
+                o->SetObrazok(create_bitmap(1, 1));
+    ASSERT_EQ(bitmapy.pocet(), 2 + 18) << "the world bitmap, the boat's image and one per object";
 
     testing::internal::CaptureStdout();
     delete svet;
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(bitmapy.pocet(), 0);
 }

@@ -183,8 +183,8 @@ class Prehravanie : public Priebeh {
 public:
     // With a demo the steps come from it: the script is empty, and neither
     // the mission limits nor the options of a script apply.
-    Prehravanie(const VolbyNastroja &volby, const Skript &skript, FILE *subor_stopy, bool z_dema)
-        : v(volby), kurzor(skript), stopa(subor_stopy), demo(z_dema)
+    Prehravanie(const VolbyNastroja &nastavenia, const Skript &skript, FILE *subor_stopy, bool z_dema)
+        : v(nastavenia), kurzor(skript), stopa(subor_stopy), demo(z_dema)
     {
     }
 

@@ -27,7 +27,7 @@ struct Skript {
 // Walks a script step by step, from step 1 on.
 class Kurzor {
 public:
-    explicit Kurzor(const Skript &skript) : skript(skript) {}
+    explicit Kurzor(const Skript &s) : skript(s) {}
     // Keys of the next step; none once the script has ended.
     const std::vector<int> &dalsi();
     // The same step as a whole run, with its keyboard buffer.
