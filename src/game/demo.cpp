@@ -95,11 +95,11 @@ public:
         std::vector<std::string> w = slova(riadok);
         long long format;
         if (w.size() != 3 || w[0] != DEMO_HLAVICKA || !cislo(w[1], 1000000, format))
-            return zle(KOD_DEMO_ZLY_RIADOK, 1, "bad header, expected \"" + std::string(DEMO_HLAVICKA) +
-                                                   " FORMAT GAME-VERSION\"");
+            return zle(KOD_DEMO_ZLY_RIADOK, 1,
+                       "bad header, expected \"" + std::string(DEMO_HLAVICKA) + " FORMAT GAME-VERSION\"");
         if (format != DEMO_FORMAT)
-            return zle(KOD_DEMO_FORMAT, 1, "demo format " + w[1] + ", but this game plays format " +
-                                               std::to_string(DEMO_FORMAT));
+            return zle(KOD_DEMO_FORMAT, 1,
+                       "demo format " + w[1] + ", but this game plays format " + std::to_string(DEMO_FORMAT));
         d.verzia_hry = w[2];
         return true;
     }
@@ -219,8 +219,7 @@ private:
 bool je_hlavicka_dema(const std::string &riadok)
 {
     size_t n = strlen(DEMO_HLAVICKA);
-    return riadok.compare(0, n, DEMO_HLAVICKA) == 0 &&
-           (riadok.size() == n || isspace((unsigned char)riadok[n]));
+    return riadok.compare(0, n, DEMO_HLAVICKA) == 0 && (riadok.size() == n || isspace((unsigned char)riadok[n]));
 }
 
 bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema &chyba)
@@ -241,8 +240,8 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
                          "line longer than " + std::to_string(DEMO_NAJDLHSI_RIADOK) + " characters");
         if (n == 1) {
             if (!je_hlavicka_dema(riadok))
-                return c.zle(KOD_DEMO_NIE_DEMO, 1, "not a demo: the first line is not \"" +
-                                                       std::string(DEMO_HLAVICKA) + " ...\"");
+                return c.zle(KOD_DEMO_NIE_DEMO, 1,
+                             "not a demo: the first line is not \"" + std::string(DEMO_HLAVICKA) + " ...\"");
             if (!c.hlavicka(riadok))
                 return false;
             continue;

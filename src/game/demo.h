@@ -23,17 +23,17 @@ const long long DEMO_NAJVIAC_KROKOV = 1000000000LL;
 
 // Exit codes of the game and the replay tool for demos; each trouble its own.
 enum KodDema {
-    KOD_DEMO_NESEDI = 20,           // a checksum or the game's course did not match
-    KOD_DEMO_NECITATELNE = 21,      // the file can't be opened or read
-    KOD_DEMO_NIE_DEMO = 22,         // the first line is no demo header
-    KOD_DEMO_PRAZDNE = 23,          // the file is empty
-    KOD_DEMO_FORMAT = 24,           // another format version
-    KOD_DEMO_ZLY_RIADOK = 25,       // a line that is no record, or one out of place
-    KOD_DEMO_KLAVESA = 26,          // an unknown key name
-    KOD_DEMO_POCET = 27,            // a bad repeat count, or too many steps
-    KOD_DEMO_DLHY_RIADOK = 28,      // a line longer than DEMO_NAJDLHSI_RIADOK
-    KOD_DEMO_PREDCASNY_KONIEC = 29, // no end line: played as far as it goes
-    KOD_DEMO_ZAPIS = 30,            // the demo being recorded can't be written
+    KOD_DEMO_NESEDI = 20,            // a checksum or the game's course did not match
+    KOD_DEMO_NECITATELNE = 21,       // the file can't be opened or read
+    KOD_DEMO_NIE_DEMO = 22,          // the first line is no demo header
+    KOD_DEMO_PRAZDNE = 23,           // the file is empty
+    KOD_DEMO_FORMAT = 24,            // another format version
+    KOD_DEMO_ZLY_RIADOK = 25,        // a line that is no record, or one out of place
+    KOD_DEMO_KLAVESA = 26,           // an unknown key name
+    KOD_DEMO_POCET = 27,             // a bad repeat count, or too many steps
+    KOD_DEMO_DLHY_RIADOK = 28,       // a line longer than DEMO_NAJDLHSI_RIADOK
+    KOD_DEMO_PREDCASNY_KONIEC = 29,  // no end line: played as far as it goes
+    KOD_DEMO_ZAPIS = 30,             // the demo being recorded can't be written
 };
 
 enum TypZaznamu {
@@ -58,11 +58,11 @@ struct Zaznam {
 };
 
 struct Demo {
-    std::string meno;         // file name, for messages
-    std::string verzia_hry;   // the game version that recorded it
+    std::string meno;        // file name, for messages
+    std::string verzia_hry;  // the game version that recorded it
     std::vector<Zaznam> zaznamy;
-    bool ma_koniec = false;   // the end line was there
-    int riadkov = 0;          // lines read
+    bool ma_koniec = false;  // the end line was there
+    int riadkov = 0;         // lines read
 };
 
 struct ChybaDema {

@@ -5,12 +5,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "game/casovac.h"
 #include "game/demo_priebeh.h"
 #include "game/demo_zapis.h"
 #include "game/frame_loop.h"
 #include "game/missions.h"
-#include "game/pokus.h"
 #include "game/priecinok_dat.h"
 #include "game/volby.h"
 #include "world/spravca.h"
@@ -37,14 +35,7 @@ int precitaj(DemoHry &d)
     return -1;
 }
 
-// The summary as the game prints it, flushed before any message on stderr.
-void suhrn(Spravca &svet, Hra &hra)
-{
-    print_summary(hra.kroky, ido, svet.GetHrac().GetHealth());
-    fflush(stdout);
-}
-
-int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
+int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
 {
     ZapisDema zapis(d.subor, verzia_hry());
     NahravanieDema nahravanie(zapis, obrazovky);
@@ -59,7 +50,7 @@ int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
     return 0;
 }
 
-int prehraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
+int prehraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
 {
     bool meranie = d.rezim == DemoHry::MERANIE;
     // Timed, the briefings and shops are skipped and nothing waits for the clock.
@@ -107,14 +98,14 @@ int priprav_demo(const Volby &v, DemoHry &d)
     return -1;
 }
 
-int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d)
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
 {
     switch (d.rezim) {
     case DemoHry::NAHRAVANIE:
-        return nahraj(svet, hra, obrazovky, d);
+        return nahraj(svet, hra, obrazovky, d, suhrn);
     case DemoHry::PREHRAVANIE:
     case DemoHry::MERANIE:
-        return prehraj(svet, hra, obrazovky, d);
+        return prehraj(svet, hra, obrazovky, d, suhrn);
     case DemoHry::ZIADNE:
         break;
     }

@@ -24,9 +24,12 @@ struct DemoHry {
 // else the exit code, the reason told on standard error.
 int priprav_demo(const Volby &v, DemoHry &d);
 
+// The game's summary, printed and flushed (the main routine's).
+typedef void (*VypisSuhrnu)(Spravca &svet, Hra &hra);
+
 // Runs the missions as the options ask, `obrazovky` giving the screens, and
-// prints the summary (not after a desync). Returns the exit code of the demo
-// part: 0, or the code of a desync, an early end or a write error.
-int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d);
+// prints the summary with `suhrn` (not after a desync). Returns the exit code
+// of the demo part: 0, or the code of a desync, an early end or a write error.
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn);
 
 #endif

@@ -47,10 +47,8 @@ private:
 // applied and printed here.
 class PrehravanieDema : public Priebeh, private PozorovatelNakupu {
 public:
-    PrehravanieDema(const Demo &d, Priebeh &hra, bool s_obrazovkami)
-        : demo(d), vnutorny(hra), obrazovky(s_obrazovkami)
-    {
-    }
+    PrehravanieDema(const Demo &d, Priebeh &hra, bool s_obrazovkami) : demo(d), vnutorny(hra), obrazovky(s_obrazovkami)
+    {}
 
     bool povel(Spravca &svet, Hra &hra, int misia, Povel &p) override;
     bool po_kroku(Spravca &svet, Hra &hra, int misia, bool kreslenie) override;
@@ -59,10 +57,10 @@ public:
     bool obchod(Nakup &n) override;
 
     enum Vysledok {
-        DOHRANE,      // the demo's end line was reached and matched
-        PRERUSENE,    // a wrapped hook ended the run (the player left, a limit)
-        NESEDI,       // desync
-        PREDCASNE,    // the demo ended without its end line
+        DOHRANE,    // the demo's end line was reached and matched
+        PRERUSENE,  // a wrapped hook ended the run (the player left, a limit)
+        NESEDI,     // desync
+        PREDCASNE,  // the demo ended without its end line
     };
 
     // After the mission flow returns (`dohrane`: it ran to its end): checks
@@ -88,10 +86,10 @@ private:
     const Demo &demo;
     Priebeh &vnutorny;
     bool obrazovky;
-    size_t i = 0;            // the next record
-    long long v_zazname = 0; // steps of the current run already played
-    int kroky = 0;           // the game's step counter as last seen
-    bool pri_konci = false;  // the demo's end line stopped the run
+    size_t i = 0;             // the next record
+    long long v_zazname = 0;  // steps of the current run already played
+    int kroky = 0;            // the game's step counter as last seen
+    bool pri_konci = false;   // the demo's end line stopped the run
     Vysledok vysledok = PRERUSENE;
     std::string text_spravy;
     std::vector<Polozka> kupene_naozaj;

@@ -34,6 +34,13 @@ void print_summary_bez_casu(int kroky, int health)
     printf("P_VYPOCET = %d \nHealth = %d", kroky, health);
 }
 
+// The summary, flushed before any message that follows it on stderr.
+static void vypis_suhrn(Spravca &svet, Hra &hra)
+{
+    print_summary(hra.kroky, ido, svet.GetHrac().GetHealth());
+    fflush(stdout);
+}
+
 // Full screen as intended; a desktop that cannot switch modes still gets a window, and
 // --windowed asks for the window alone.
 static bool nastav_grafiku()
@@ -77,7 +84,7 @@ static int hraj(DemoHry &demo)
     HraNaObrazovke obrazovky;
     obrazovky.prehravanie = demo.rezim == DemoHry::PREHRAVANIE;
     // The summary comes also when the player left early: the steps run so far.
-    int kod = hraj_s_demom(svet, hra, obrazovky, demo);
+    int kod = hraj_s_demom(svet, hra, obrazovky, demo, vypis_suhrn);
 
     destroy_bitmap(hra.pozadie);
     destroy_bitmap(hra.stavovy_riadok);

@@ -2,8 +2,7 @@
 
 KurzorDema::KurzorDema(const ObchodRozmery &rozmery, const std::vector<Polozka> &predpis, int x, int y)
     : r(rozmery), nakupy(predpis), zaciatok{x, y}, kde{x, y}
-{
-}
+{}
 
 // The middle of the k-th item to buy, or of CONTINUE after the last.
 KurzorDema::Bod KurzorDema::ciel(size_t k) const

@@ -31,8 +31,8 @@ private:
     ObchodRozmery r;
     std::vector<Polozka> nakupy;
     Bod zaciatok;
-    size_t kliknute = 0;   // clicks made; the last one is on CONTINUE
-    bool pustit = false;   // the button goes up in this pass
+    size_t kliknute = 0;  // clicks made; the last one is on CONTINUE
+    bool pustit = false;  // the button goes up in this pass
     Bod kde;
 };
 

@@ -40,24 +40,43 @@ std::string join(const std::vector<std::string> &v)
 }
 
 // Words a damaged demo is likely to hold in the wrong places.
-const char *const WORDS[] = {"#!ponorka-demo", "#!mission", "#!check", "#!mission-end", "#!shop", "#!buy",
-                             "#!end", "torpedo", "decoy", "NOBUF", "RIGHT", "SPACE", "*0", "*1",
-                             "*1000000000000", "*999999999", "-1", "2", "ffffffffffffffff", "#", "\r", "\t"};
+const char *const WORDS[] = {"#!ponorka-demo",
+                             "#!mission",
+                             "#!check",
+                             "#!mission-end",
+                             "#!shop",
+                             "#!buy",
+                             "#!end",
+                             "torpedo",
+                             "decoy",
+                             "NOBUF",
+                             "RIGHT",
+                             "SPACE",
+                             "*0",
+                             "*1",
+                             "*1000000000000",
+                             "*999999999",
+                             "-1",
+                             "2",
+                             "ffffffffffffffff",
+                             "#",
+                             "\r",
+                             "\t"};
 
 std::string mutate(const std::string &demo, std::mt19937 &rng)
 {
     std::vector<std::string> lines = lines_of(demo);
     std::uniform_int_distribution<int> byte(0, 255);
     switch (rng() % 7) {
-    case 0: { // bytes flipped
+    case 0: {  // bytes flipped
         std::string s = demo;
         for (int i = rng() % 8; i >= 0 && !s.empty(); i--)
             s[rng() % s.size()] = (char)byte(rng);
         return s;
     }
-    case 1: // cut anywhere
+    case 1:  // cut anywhere
         return demo.substr(0, rng() % (demo.size() + 1));
-    case 2: // a line dropped or repeated
+    case 2:  // a line dropped or repeated
         if (!lines.empty()) {
             size_t i = rng() % lines.size();
             if (rng() % 2)
@@ -66,24 +85,24 @@ std::string mutate(const std::string &demo, std::mt19937 &rng)
                 lines.insert(lines.begin() + i, lines[i]);
         }
         return join(lines);
-    case 3: // two lines swapped
+    case 3:  // two lines swapped
         if (lines.size() > 1)
             std::swap(lines[rng() % lines.size()], lines[rng() % lines.size()]);
         return join(lines);
-    case 4: { // a word put into a line
+    case 4: {  // a word put into a line
         if (lines.empty())
             return demo;
         std::string &l = lines[rng() % lines.size()];
         l.insert(rng() % (l.size() + 1), std::string(" ") + WORDS[rng() % (sizeof WORDS / sizeof WORDS[0])] + " ");
         return join(lines);
     }
-    case 5: { // one very long line
+    case 5: {  // one very long line
         if (lines.empty())
             return demo;
         lines[rng() % lines.size()] += std::string(4000 + rng() % 200, "F *#!"[rng() % 5]);
         return join(lines);
     }
-    default: { // noise
+    default: {  // noise
         std::string s(rng() % 512, '\0');
         for (char &c : s)
             c = (char)byte(rng);

@@ -238,7 +238,10 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
     const Pripad pripady[] = {
         {"", KOD_DEMO_PRAZDNE, "d.demo:1: the file is empty"},
         {"F C X *100\n", KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
-        {std::string("\x7f" "ELF\x01\x00\x00", 7), KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
+        {std::string("\x7f"
+                     "ELF\x01\x00\x00",
+                     7),
+         KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
         {"#!ponorka-demo 2 1.0.0\n", KOD_DEMO_FORMAT, "d.demo:1: demo format 2, but this game plays format 1"},
         {HLAVICKA + "#!mission 1\nF\n%$@garbage\n", KOD_DEMO_KLAVESA, "d.demo:4: unknown key \"%$@garbage\""},
         {HLAVICKA + "#!mission 1\nF\n#!jump 3\n", KOD_DEMO_ZLY_RIADOK, "d.demo:4: not a demo record"},

@@ -60,7 +60,8 @@ Nahravka nahraj_golden()
 int krok_nesuladu(const std::string &chyby)
 {
     std::smatch m;
-    if (!std::regex_search(chyby, m, std::regex("demo desync at step ([0-9]+): expected [0-9a-f]{16}, got [0-9a-f]{16}")))
+    if (!std::regex_search(chyby, m,
+                           std::regex("demo desync at step ([0-9]+): expected [0-9a-f]{16}, got [0-9a-f]{16}")))
         return -1;
     return std::stoi(m[1]);
 }
@@ -84,7 +85,8 @@ TEST(ReplayDemo, ARecordedScriptPlaysBackWithTheScriptsTraceAndTheGamesLines)
     ASSERT_NE(pred_nakupom, std::string::npos);
     std::string nakupy = "Torpedo kupene\nPocet torped 47\nPeniaze 50\n";
     for (int i = 1; i <= 5; i++)
-        nakupy += "Navnada kupena\nPocet navnad " + std::to_string(94 + i) + "\nPeniaze " + std::to_string(50 - 10 * i) + "\n";
+        nakupy += "Navnada kupena\nPocet navnad " + std::to_string(94 + i) + "\nPeniaze " +
+                  std::to_string(50 - 10 * i) + "\n";
     EXPECT_EQ(b.vystup, golden_out.substr(0, pred_nakupom) + nakupy + golden_out.substr(pred_nakupom) +
                             "P_VYPOCET = 4453 \nHealth = 0");
 }
