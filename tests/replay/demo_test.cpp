@@ -50,7 +50,10 @@ struct Nahravka {
 
 Nahravka nahraj_golden()
 {
-    std::string cesta = testing::TempDir() + "ponorka_golden.demo";
+    // Named after the test: the tests run side by side.
+    const testing::TestInfo *t = testing::UnitTest::GetInstance()->current_test_info();
+    std::string cesta =
+        testing::TempDir() + "ponorka_replay_" + t->test_suite_name() + "_" + t->name() + ".golden.demo";
     Beh b = spusti("--record '" + cesta + "' --missions 12 --buy 1,5 --max-steps 8000", golden("long.txt"));
     EXPECT_EQ(b.stav, 0) << b.chyby;
     return {obsah(cesta), b.vystup};
