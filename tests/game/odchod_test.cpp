@@ -8,6 +8,7 @@
 #include "game/casovac.h"
 #include "game/odchod.h"
 #include "game/shop.h"
+#include "game/volby.h"
 #include "screens_assets.h"
 #include "support/allegro_env.h"
 
@@ -54,7 +55,9 @@ TEST_F(Odchod, FirstReasonStaysAndGivesTheExitCode)
     EXPECT_EQ(kod_odchodu(ODCHOD_ESC), 0);
     EXPECT_EQ(kod_odchodu(ODCHOD_OKNO), 0);
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGINT), 130);
+    EXPECT_EQ(kod_odchodu(ODCHOD_SIGINT), KOD_SIGINT) << "as --help lists it";
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), 143);
+    EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), KOD_SIGTERM);
 }
 
 TEST_F(Odchod, SignalsOnlyAskToLeave)
