@@ -16,7 +16,7 @@ using namespace screens_test;
 
 namespace {
 
-class Odchod : public ::testing::Test {
+class Leaving : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -32,7 +32,7 @@ protected:
     }
     // Asks to leave from another thread, as the input thread would, once the
     // screen shows a pixel of the given colour (or after five seconds).
-    std::thread ked_ukazuje(::Odchod dovod, int x, int y, Farba f)
+    std::thread ked_ukazuje(Odchod dovod, int x, int y, Farba f)
     {
         BITMAP *obrazovka = screen;
         return std::thread([=] {
@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(Odchod, FirstReasonStaysAndGivesTheExitCode)
+TEST_F(Leaving, FirstReasonStaysAndGivesTheExitCode)
 {
     EXPECT_FALSE(odchod_ziadany());
     EXPECT_EQ(kod_odchodu(dovod_odchodu()), 0);
@@ -60,7 +60,7 @@ TEST_F(Odchod, FirstReasonStaysAndGivesTheExitCode)
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), KOD_SIGTERM);
 }
 
-TEST_F(Odchod, SignalsOnlyAskToLeave)
+TEST_F(Leaving, SignalsOnlyAskToLeave)
 {
     zachyt_signaly();
     raise(SIGTERM);
@@ -72,7 +72,7 @@ TEST_F(Odchod, SignalsOnlyAskToLeave)
     signal(SIGINT, SIG_DFL);
 }
 
-TEST_F(Odchod, EndsTheBriefingInsideItsLoop)
+TEST_F(Leaving, EndsTheBriefingInsideItsLoop)
 {
     AssetDir dir;
     static char sprava[] = "Vitaj na palube!!!";
@@ -82,7 +82,7 @@ TEST_F(Odchod, EndsTheBriefingInsideItsLoop)
     EXPECT_TRUE(pixel_is(screen, 79, 119, kPortrait.r, kPortrait.g, kPortrait.b));
 }
 
-TEST_F(Odchod, EndsTheShopInsideItsLoop)
+TEST_F(Leaving, EndsTheShopInsideItsLoop)
 {
     AssetDir dir;
     int peniaze = 100, torpeda = 0, navnady = 0;

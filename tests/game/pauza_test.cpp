@@ -14,7 +14,7 @@ using namespace screens_test;
 
 namespace {
 
-class Pauza : public ::testing::Test {
+class Pause : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -29,7 +29,7 @@ protected:
     void TearDown() override { SetUp(); }
 };
 
-TEST_F(Pauza, PTogglesAndPressesOutsideAMissionDoNotCount)
+TEST_F(Pause, PTogglesAndPressesOutsideAMissionDoNotCount)
 {
     EXPECT_FALSE(pauza_ziadana());
     stlacene_p();
@@ -45,7 +45,7 @@ TEST_F(Pauza, PTogglesAndPressesOutsideAMissionDoNotCount)
     EXPECT_FALSE(pauza_ziadana()) << "a press on a screen before the mission";
 }
 
-TEST_F(Pauza, LostFocusPausesUntilItComesBack)
+TEST_F(Pause, LostFocusPausesUntilItComesBack)
 {
     fokus_okna(false);
     EXPECT_TRUE(pauza_ziadana());
@@ -57,7 +57,7 @@ TEST_F(Pauza, LostFocusPausesUntilItComesBack)
     EXPECT_TRUE(pauza_ziadana()) << "the focus back does not end a pause of P";
 }
 
-TEST_F(Pauza, AsleepUntilPOrTheFocusOrLeaving)
+TEST_F(Pause, AsleepUntilPOrTheFocusOrLeaving)
 {
     AssetDir dir;
     for (int koniec = 0; koniec < 3; koniec++) {
@@ -85,7 +85,7 @@ TEST_F(Pauza, AsleepUntilPOrTheFocusOrLeaving)
     }
 }
 
-TEST_F(Pauza, LabelCentredOverTheWorldViewLeavesTheStatusBar)
+TEST_F(Pause, LabelCentredOverTheWorldViewLeavesTheStatusBar)
 {
     BITMAP *b = create_bitmap(1024, 768);
     clear_to_color(b, makecol(0, 0, 255));
