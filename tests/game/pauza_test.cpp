@@ -6,6 +6,7 @@
 
 #include "game/odchod.h"
 #include "game/pauza.h"
+#include "game/udalosti.h"
 #include "screens_assets.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
@@ -115,6 +116,26 @@ TEST_F(Pause, LabelCentredOverTheWorldViewLeavesTheStatusBar)
             ASSERT_TRUE(pixel_is(b, x, y, 0, 0, 255)) << "status bar at " << x << " " << y;
     alfont_destroy_font(f);
     destroy_bitmap(b);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Pause, AHeldPRepeatingItsPressCountsOnce)
+{
+    sleduj_udalosti();
+    ASSERT_NE(keyboard_lowlevel_callback, nullptr);
+    for (int i = 0; i < 5; i++)
+        keyboard_lowlevel_callback(KEY_P);  // auto-repeat: presses without releases
+    EXPECT_TRUE(pauza_ziadana());
+    keyboard_lowlevel_callback(KEY_P | 0x80);
+    EXPECT_TRUE(pauza_ziadana()) << "letting go does not resume";
+    keyboard_lowlevel_callback(KEY_P);
+    keyboard_lowlevel_callback(KEY_P | 0x80);
+    EXPECT_FALSE(pauza_ziadana());
+    keyboard_lowlevel_callback = nullptr;
+    mouse_callback = nullptr;
 }
 
 }  // namespace
