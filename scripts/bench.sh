@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks, times the real game's start-up and a scripted
-# game under Xvfb, and writes the measured table to docs/performance.md.
+# game under Xvfb, measures the processor each screen takes, and writes the
+# measured tables to docs/performance.md.
 # Arguments go to the benchmark program (for instance --benchmark_filter=Krok);
 # PONORKA_BUILD_DIR picks the build folder as for scripts/build.sh.
 set -euo pipefail
@@ -171,6 +172,12 @@ fi
 
 summary_value() { echo "$E2E_SUMMARY" | awk -v k="$1" 'index($0, k) { sub(/.*= */, ""); sub(/ *$/, ""); print; exit }'; }
 
+# --- CPU per screen and the mission's pace --------------------------------------
+echo "== CPU per screen (bench/system/screens_cpu.sh)"
+if ! bash "$ROOT/bench/system/screens_cpu.sh" "$RUN" "$SHIM" 3 >"$WORK/cpu.md" 2>"$WORK/cpu.log"; then
+  printf '## CPU per screen\n\nThe measurement failed: %s\n' "$(tail -n 3 "$WORK/cpu.log" | tr '\n' ' ')" >"$WORK/cpu.md"
+fi
+
 LOAD_AFTER=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # --- The report ---------------------------------------------------------------
@@ -324,6 +331,8 @@ START_US=$(awk -v v="$START_WALL" 'BEGIN { if (v != "") printf "%.0f", v * 1000 
   else
     echo "No timed demo was run."
   fi
+  echo
+  cat "$WORK/cpu.md"
   echo
   if [ -f "$ROOT/docs/performance-notes.md" ]; then
     cat "$ROOT/docs/performance-notes.md"

@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf fonts-open-sans fonts-oldstandard
   xvfb xdotool x11-utils imagemagick valgrind
+  python3 python3-xlib
   libpng-dev
   desktop-file-utils appstream lintian groff man-db dpkg-dev file
 )

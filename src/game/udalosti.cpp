@@ -1,18 +1,29 @@
 #include "game/udalosti.h"
 
+#include <atomic>
+
 #include <allegro.h>
 
 #include "game/budik.h"
 #include "game/odchod.h"
 #include "game/pauza.h"
 
-// Presses only: a release comes with the top bit set.
+// A held key repeats its press (with the desktop's auto-repeat) and no release
+// comes between: only the press after a release counts.
+static std::atomic<bool> p_dole{false};
+
+// A release comes with the top bit set.
 static void klavesa(int scancode)
 {
-    if (scancode == KEY_ESC)
+    bool pustena = (scancode & 0x80) != 0;
+    int kod = scancode & 0x7f;
+    if (kod == KEY_ESC && !pustena) {
         ziadaj_odchod(ODCHOD_ESC);
-    else if (scancode == KEY_P)
-        stlacene_p();
+    } else if (kod == KEY_P) {
+        if (!pustena && !p_dole)
+            stlacene_p();
+        p_dole = !pustena;
+    }
     zobud();
 }
 END_OF_STATIC_FUNCTION(klavesa)
@@ -35,6 +46,8 @@ static void fokus_dnu()
 
 static void fokus_von()
 {
+    // The library lets go of every key when the focus goes.
+    p_dole = false;
     fokus_okna(false);
 }
 

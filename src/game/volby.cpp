@@ -51,11 +51,14 @@ const Klaves klavesy_tabulka[] = {
     {"Space", "turn about"},
     {"Enter", "close a briefing"},
     {"Mouse", "buy torpedoes and decoys in the shop, leave with CONTINUE"},
+    {"P", "pause a mission, and resume it (a window that loses the focus pauses too)"},
+    {"Esc", "leave the game on any screen: the summary is printed as at the end"},
 };
 const int klavesy_pocet = (int)(sizeof(klavesy_tabulka) / sizeof(klavesy_tabulka[0]));
 
 const Kod kody_tabulka[] = {
-    {KOD_OK, "the game ended after the last mission (or --help, --version)"},
+    {KOD_OK, "the game ended after the last mission, or the player left it (Esc, the window's close "
+             "button), or --help, --version"},
     {KOD_BEZ_GRAFIKY, "no graphics mode could be set (no display)"},
     {KOD_DATA, "the data folder was not found, or an asset is missing or damaged"},
     {KOD_DEMO_NESEDI, "a demo played differently from how it was recorded (desync)"},
@@ -70,6 +73,8 @@ const Kod kody_tabulka[] = {
     {KOD_DEMO_PREDCASNY_KONIEC, "the demo ended early, without its end line (played as far as it went)"},
     {KOD_DEMO_ZAPIS, "the demo to record can't be written"},
     {KOD_POUZITIE, "the command line was wrong"},
+    {KOD_SIGINT, "interrupted (SIGINT): the summary printed, everything released"},
+    {KOD_SIGTERM, "terminated (SIGTERM): the summary printed, everything released"},
 };
 const int kody_pocet = (int)(sizeof(kody_tabulka) / sizeof(kody_tabulka[0]));
 

@@ -8,6 +8,7 @@
 #include "game/casovac.h"
 #include "game/odchod.h"
 #include "game/shop.h"
+#include "game/volby.h"
 #include "screens_assets.h"
 #include "support/allegro_env.h"
 
@@ -15,7 +16,7 @@ using namespace screens_test;
 
 namespace {
 
-class Odchod : public ::testing::Test {
+class Leaving : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -31,7 +32,7 @@ protected:
     }
     // Asks to leave from another thread, as the input thread would, once the
     // screen shows a pixel of the given colour (or after five seconds).
-    std::thread ked_ukazuje(::Odchod dovod, int x, int y, Farba f)
+    std::thread ked_ukazuje(Odchod dovod, int x, int y, Farba f)
     {
         BITMAP *obrazovka = screen;
         return std::thread([=] {
@@ -43,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(Odchod, FirstReasonStaysAndGivesTheExitCode)
+TEST_F(Leaving, FirstReasonStaysAndGivesTheExitCode)
 {
     EXPECT_FALSE(odchod_ziadany());
     EXPECT_EQ(kod_odchodu(dovod_odchodu()), 0);
@@ -54,10 +55,12 @@ TEST_F(Odchod, FirstReasonStaysAndGivesTheExitCode)
     EXPECT_EQ(kod_odchodu(ODCHOD_ESC), 0);
     EXPECT_EQ(kod_odchodu(ODCHOD_OKNO), 0);
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGINT), 130);
+    EXPECT_EQ(kod_odchodu(ODCHOD_SIGINT), KOD_SIGINT) << "as --help lists it";
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), 143);
+    EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), KOD_SIGTERM);
 }
 
-TEST_F(Odchod, SignalsOnlyAskToLeave)
+TEST_F(Leaving, SignalsOnlyAskToLeave)
 {
     zachyt_signaly();
     raise(SIGTERM);
@@ -69,7 +72,7 @@ TEST_F(Odchod, SignalsOnlyAskToLeave)
     signal(SIGINT, SIG_DFL);
 }
 
-TEST_F(Odchod, EndsTheBriefingInsideItsLoop)
+TEST_F(Leaving, EndsTheBriefingInsideItsLoop)
 {
     AssetDir dir;
     static char sprava[] = "Vitaj na palube!!!";
@@ -79,7 +82,7 @@ TEST_F(Odchod, EndsTheBriefingInsideItsLoop)
     EXPECT_TRUE(pixel_is(screen, 79, 119, kPortrait.r, kPortrait.g, kPortrait.b));
 }
 
-TEST_F(Odchod, EndsTheShopInsideItsLoop)
+TEST_F(Leaving, EndsTheShopInsideItsLoop)
 {
     AssetDir dir;
     int peniaze = 100, torpeda = 0, navnady = 0;

@@ -6,6 +6,7 @@
 
 #include "game/odchod.h"
 #include "game/pauza.h"
+#include "game/udalosti.h"
 #include "screens_assets.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
@@ -14,7 +15,7 @@ using namespace screens_test;
 
 namespace {
 
-class Pauza : public ::testing::Test {
+class Pause : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -29,7 +30,7 @@ protected:
     void TearDown() override { SetUp(); }
 };
 
-TEST_F(Pauza, PTogglesAndPressesOutsideAMissionDoNotCount)
+TEST_F(Pause, PTogglesAndPressesOutsideAMissionDoNotCount)
 {
     EXPECT_FALSE(pauza_ziadana());
     stlacene_p();
@@ -45,7 +46,7 @@ TEST_F(Pauza, PTogglesAndPressesOutsideAMissionDoNotCount)
     EXPECT_FALSE(pauza_ziadana()) << "a press on a screen before the mission";
 }
 
-TEST_F(Pauza, LostFocusPausesUntilItComesBack)
+TEST_F(Pause, LostFocusPausesUntilItComesBack)
 {
     fokus_okna(false);
     EXPECT_TRUE(pauza_ziadana());
@@ -57,7 +58,7 @@ TEST_F(Pauza, LostFocusPausesUntilItComesBack)
     EXPECT_TRUE(pauza_ziadana()) << "the focus back does not end a pause of P";
 }
 
-TEST_F(Pauza, AsleepUntilPOrTheFocusOrLeaving)
+TEST_F(Pause, AsleepUntilPOrTheFocusOrLeaving)
 {
     AssetDir dir;
     for (int koniec = 0; koniec < 3; koniec++) {
@@ -85,7 +86,7 @@ TEST_F(Pauza, AsleepUntilPOrTheFocusOrLeaving)
     }
 }
 
-TEST_F(Pauza, LabelCentredOverTheWorldViewLeavesTheStatusBar)
+TEST_F(Pause, LabelCentredOverTheWorldViewLeavesTheStatusBar)
 {
     BITMAP *b = create_bitmap(1024, 768);
     clear_to_color(b, makecol(0, 0, 255));
@@ -115,6 +116,26 @@ TEST_F(Pauza, LabelCentredOverTheWorldViewLeavesTheStatusBar)
             ASSERT_TRUE(pixel_is(b, x, y, 0, 0, 255)) << "status bar at " << x << " " << y;
     alfont_destroy_font(f);
     destroy_bitmap(b);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Pause, AHeldPRepeatingItsPressCountsOnce)
+{
+    sleduj_udalosti();
+    ASSERT_NE(keyboard_lowlevel_callback, nullptr);
+    for (int i = 0; i < 5; i++)
+        keyboard_lowlevel_callback(KEY_P);  // auto-repeat: presses without releases
+    EXPECT_TRUE(pauza_ziadana());
+    keyboard_lowlevel_callback(KEY_P | 0x80);
+    EXPECT_TRUE(pauza_ziadana()) << "letting go does not resume";
+    keyboard_lowlevel_callback(KEY_P);
+    keyboard_lowlevel_callback(KEY_P | 0x80);
+    EXPECT_FALSE(pauza_ziadana());
+    keyboard_lowlevel_callback = nullptr;
+    mouse_callback = nullptr;
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 # What the real game plays, captured through ALSA's file plugin: a temporary HOME
 # whose .asoundrc makes the default PCM a file over the null PCM, so no sound
 # card is needed and Allegro's ALSA driver writes the mixed stream to a file.
-# Usage: sound_test.sh RUN_DIR capture|nodevice
+# Usage: sound_test.sh RUN_DIR capture|nosound|nodevice
 #   capture   the drum loop plays through the first three briefings and stops
 #             for mission 1 and the shop (tests/system/zvuk.py judges it)
+#   nosound   with --nosound the first briefing plays nothing: no stream is
+#             opened, and nothing is said about it
 #   nodevice  the default PCM is a card that does not exist: no line of the
 #             sound library reaches standard error, the game's own says once
 #             that it plays without sound
@@ -68,9 +70,11 @@ print(b.getnframes() * c.getframerate() // b.getframerate() * c.getnchannels() *
 # stream as fast as the mixer makes it, which need not be in real time.
 grown() { [ $(($(size) - $1)) -ge "$2" ]; }
 
+args=()
+[ "$MODE" = nosound ] && args=(--nosound)
 cd "$RUN_DIR"
 xvfb_start
-HOME=$OUT/home ./ponorka >"$OUT/game.out" 2>"$OUT/game.err" &
+HOME=$OUT/home ./ponorka "${args[@]}" >"$OUT/game.out" 2>"$OUT/game.err" &
 GAME_PID=$!
 wait_until 30 portrait_shown || fail "the first briefing did not appear"
 
@@ -83,6 +87,18 @@ if [ "$MODE" = nodevice ]; then
   [ "$(grep -c 'without sound' "$OUT/game.err")" -eq 1 ] || fail "no single line saying the game plays without sound"
   [ "$(wc -l <"$OUT/game.err")" -eq 1 ] || fail "more on standard error than that line"
   echo "PASS: nodevice: $(cat "$OUT/game.err")"
+  exit 0
+fi
+
+if [ "$MODE" = nosound ]; then
+  sleep 3
+  key_tap Escape
+  wait_for_exit "$GAME_PID" 10 || fail "the game did not end"
+  GAME_PID=
+  [ "$EXIT_RC" = 0 ] || fail "exit code $EXIT_RC"
+  [ ! -e "$CAPTURE" ] || fail "a stream was opened: $(stat -c %s "$CAPTURE") bytes captured"
+  [ ! -s "$OUT/game.err" ] || fail "standard error is not empty"
+  echo "PASS: nosound"
   exit 0
 fi
 
