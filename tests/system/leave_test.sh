@@ -15,29 +15,8 @@ RUN_DIR=$(cd "$1" && pwd)
 SCENARIO=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/xvfb.sh"
-OUT=$(mktemp -d)
-GAME_PID=
-cleanup() {
-  [ -n "${DISPLAY:-}" ] && release_everything
-  if [ -n "$GAME_PID" ]; then
-    kill -KILL "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
-  xvfb_stop
-  rm -rf "$OUT"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL ($SCENARIO): $*" >&2
-  tail -n 8 "$OUT/game.out" >&2 || true
-  cat "$OUT/game.err" >&2 || true
-  exit 1
-}
+game_test_frame "$SCENARIO"
 
-portrait_shown() {
-  screenshot "$OUT/probe.png"
-  awk -v s="$(lit_share "$OUT/probe.png" 79 119 443 522)" 'BEGIN { exit !(s > 0.2) }'
-}
 shop_shown() {
   screenshot "$OUT/probe.png"
   pixel_is_near "$OUT/probe.png" 162 57 0 0 0 && pixel_is_near "$OUT/probe.png" 400 517 128 128 128

@@ -12,29 +12,8 @@ RUN_DIR=$(cd "$1" && pwd)
 MODE=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/xvfb.sh"
-OUT=$(mktemp -d)
-GAME_PID=
-cleanup() {
-  [ -n "${DISPLAY:-}" ] && release_everything
-  if [ -n "$GAME_PID" ]; then
-    kill -KILL "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
-  xvfb_stop
-  rm -rf "$OUT"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL ($MODE): $*" >&2
-  tail -n 8 "$OUT/game.out" >&2 || true
-  cat "$OUT/game.err" >&2 || true
-  exit 1
-}
+game_test_frame "$MODE"
 
-portrait_shown() {
-  screenshot "$OUT/probe.png"
-  awk -v s="$(lit_share "$OUT/probe.png" 79 119 443 522)" 'BEGIN { exit !(s > 0.2) }'
-}
 # The world view (the top 691 rows) of two screenshots differs in SHARE or more
 # of its pixels (0: identical).
 view_changed() {

@@ -204,3 +204,34 @@ summary_ok() {
       if (p == 0 && b != "0.000000") { print "summary rate without steps" > "/dev/stderr"; exit 1 }
     }'
 }
+
+# --- The frame of a test that runs the game -----------------------------------
+# game_test_frame NAME sets OUT (a scratch folder) and GAME_PID (the game, to be
+# set by the caller, killed on exit); on exit Xvfb stops and OUT goes. fail()
+# names the scenario and shows the end of the game's game.out and game.err.
+game_test_frame() {
+  GAME_TEST=$1
+  OUT=$(mktemp -d)
+  GAME_PID=
+  trap game_test_cleanup EXIT
+}
+game_test_cleanup() {
+  [ -n "${DISPLAY:-}" ] && release_everything
+  if [ -n "${GAME_PID:-}" ]; then
+    kill -KILL "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
+  fi
+  xvfb_stop
+  rm -rf "$OUT"
+}
+fail() {
+  echo "FAIL ($GAME_TEST): $*" >&2
+  tail -n 8 "$OUT/game.out" >&2 || true
+  cat "$OUT/game.err" >&2 || true
+  exit 1
+}
+# The commander's portrait lights much of its box: a briefing is on screen.
+portrait_shown() {
+  screenshot "$OUT/probe.png"
+  awk -v s="$(lit_share "$OUT/probe.png" 79 119 443 522)" 'BEGIN { exit !(s > 0.2) }'
+}
