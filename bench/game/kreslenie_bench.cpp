@@ -5,9 +5,9 @@
 // Its parts are measured alone too, to show where the time goes.
 #include <benchmark/benchmark.h>
 
-#include "game/more.h"
 #include "game/casovac.h"
 #include "game/frame_loop.h"
+#include "game/more.h"
 #include "game/status_bar.h"
 #include "support/cas.h"
 #include "support/prostredie.h"
@@ -54,11 +54,12 @@ void kresliaci_krok(Spravca &svet, Kulisy &k, int kroky)
     svet.Krok();
     blit(k.stavovy, screen, 0, 0, 0, SCREEN_H * 9 / 10, SCREEN_W, (int)((long double)SCREEN_H / 10.0));
     Ponorka &hrac = svet.GetHrac();
-    drawStatusBar(k.stavovy, k.pismo, ukazovatel(hrac.GetHealth(), hrac.GetMax_health()),
-                  ukazovatel(hrac.GetNabijanie(4), hrac.GetPrebi(4)), ukazovatel(hrac.GetNabijanie(0), hrac.GetPrebi(0)),
-                  ukazovatel(hrac.GetNabijanie(1), hrac.GetPrebi(1)), ukazovatel(hrac.GetNabijanie(2), hrac.GetPrebi(2)),
-                  ukazovatel(hrac.GetNabijanie(3), hrac.GetPrebi(3)), hrac.GetTorpedo(), hrac.GetNavnada(),
-                  kroky / 100, hrac.GetMoney(), true, makecol(255, 255, 0), makecol(128, 128, 128));
+    drawStatusBar(
+        k.stavovy, k.pismo, ukazovatel(hrac.GetHealth(), hrac.GetMax_health()),
+        ukazovatel(hrac.GetNabijanie(4), hrac.GetPrebi(4)), ukazovatel(hrac.GetNabijanie(0), hrac.GetPrebi(0)),
+        ukazovatel(hrac.GetNabijanie(1), hrac.GetPrebi(1)), ukazovatel(hrac.GetNabijanie(2), hrac.GetPrebi(2)),
+        ukazovatel(hrac.GetNabijanie(3), hrac.GetPrebi(3)), hrac.GetTorpedo(), hrac.GetNavnada(), kroky / 100,
+        hrac.GetMoney(), true, makecol(255, 255, 0), makecol(128, 128, 128));
     kedy_vykresli = 1;
 }
 

@@ -6,8 +6,8 @@
 
 #include "game/assets.h"
 #include "game/briefing_pass.h"
-#include "game/more.h"
 #include "game/casovac.h"
+#include "game/more.h"
 #include "game/rozlisenie.h"
 #include "objects/obrazky.h"
 #include "support/rezim.h"

@@ -123,7 +123,7 @@ extern "C" void blit(BITMAP *source, BITMAP *dest, int source_x, int source_y, i
     if (!b_obraz && dest == screen && w == SCREEN_W && h == SCREEN_H && w > 0)
         raz(b_obraz, "prvy_obraz");
     // The status bar goes to the screen once per drawing step, at 9/10 of its height.
-    if (dest == screen && source_y == 0 && dest_x == 0 && dest_y > 0 && dest_y == SCREEN_H * 9 / 10 &&
-        w == SCREEN_W && w > 0)
+    if (dest == screen && source_y == 0 && dest_x == 0 && dest_y > 0 && dest_y == SCREEN_H * 9 / 10 && w == SCREEN_W &&
+        w > 0)
         zapocitaj_snimok();
 }

@@ -77,12 +77,15 @@ void napln_svet(Spravca &svet, const Zataz &z)
         double py, speed;
         int health, vybuch;
     };
-    const Riadok flotila[5] = {{100, 1.0, 1000, 50}, {200, 0.3, 2000, 200}, {300, 0.5, 1500, 100},
-                               {400, 0.3, 2000, 200}, {500, 1.0, 1000, 50}};
+    const Riadok flotila[5] = {{100, 1.0, 1000, 50},
+                               {200, 0.3, 2000, 200},
+                               {300, 0.5, 1500, 100},
+                               {400, 0.3, 2000, 200},
+                               {500, 1.0, 1000, 50}};
     for (int i = 0; i < z.nepriatelia; i++) {
         const Riadok &r = flotila[i % 5];
-        svet.Pridaj(TYP_NEPR1, n.medzi(550, 950), r.py + n.medzi(0, 100), r.speed, r.speed, 270, r.health, r.health, 0.2,
-                    r.vybuch);
+        svet.Pridaj(TYP_NEPR1, n.medzi(550, 950), r.py + n.medzi(0, 100), r.speed, r.speed, 270, r.health, r.health,
+                    0.2, r.vybuch);
     }
 
     for (int i = 0; i < z.torpeda; i++)

@@ -168,8 +168,8 @@ bool check_image(const std::vector<unsigned char> &d, const AssetFile &a, std::s
 // 8- or 16-bit PCM RIFF WAVE: every chunk inside the RIFF size, the RIFF size inside the file.
 bool check_wav(const std::vector<unsigned char> &d, const AssetFile &a, std::string &problem)
 {
-    if (d.size() < 12 || d[0] != 'R' || d[1] != 'I' || d[2] != 'F' || d[3] != 'F' || d[8] != 'W' ||
-        d[9] != 'A' || d[10] != 'V' || d[11] != 'E') {
+    if (d.size() < 12 || d[0] != 'R' || d[1] != 'I' || d[2] != 'F' || d[3] != 'F' || d[8] != 'W' || d[9] != 'A' ||
+        d[10] != 'V' || d[11] != 'E') {
         problem = d.size() < 12 ? "truncated WAV header" : "not a RIFF WAVE file";
         return false;
     }
@@ -278,7 +278,7 @@ bool check_ttf(const std::vector<unsigned char> &d, const AssetFile &a, std::str
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 bool check_asset(const AssetFile &a, std::string &problem)
 {

@@ -10,8 +10,8 @@ enum class AssetKind { Image, Sound, Font };
 struct AssetFile {
     const char *path;
     AssetKind kind;
-    int width;  // images only
-    int height; // images only
+    int width;   // images only
+    int height;  // images only
 };
 
 extern const AssetFile asset_files[];

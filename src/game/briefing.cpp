@@ -34,8 +34,8 @@ BriefingRozmery briefing_rozmery(int w, int h)
     return r;
 }
 
-BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font,
-                           int farba, const char *text)
+BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font, int farba,
+                           const char *text)
 {
     BriefingStav s;
     s.buffer = buffer;

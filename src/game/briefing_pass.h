@@ -12,7 +12,7 @@ struct BriefingRozmery {
     int text_y;       // top of the first line
     int prompt_size;  // font size of the prompt
     int portret_x, portret_y, portret_w, portret_h;
-    int zalom_x;      // a character whose pen x reaches this starts a new line
+    int zalom_x;  // a character whose pen x reaches this starts a new line
     int prompt_x, prompt_y;
 };
 
@@ -26,17 +26,17 @@ struct BriefingStav {
     ALFONT_FONT *prompt_font;  // may be null: the prompt is then left out
     int farba;
     const char *text;
-    int dlzka;                 // characters in the message
-    int odhalene;              // characters revealed so far
-    int uroven;                // grey level of the prompt
-    int smer;                  // +1 brightening, -1 darkening
-    bool nakreslene;           // a pass has drawn the portrait and shown the whole buffer
+    int dlzka;        // characters in the message
+    int odhalene;     // characters revealed so far
+    int uroven;       // grey level of the prompt
+    int smer;         // +1 brightening, -1 darkening
+    bool nakreslene;  // a pass has drawn the portrait and shown the whole buffer
     BriefingRozmery r;
 };
 
 // Fresh pass state for a message: nothing revealed, prompt black and brightening.
-BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font,
-                           int farba, const char *text);
+BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font, int farba,
+                           const char *text);
 
 // True while the main or the keypad Enter key is down.
 bool briefing_enter();

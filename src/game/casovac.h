@@ -7,10 +7,10 @@
 
 // Counters and flags the timer callbacks change on Allegro's timer thread.
 // They are atomic, and every wait reads them afresh on each pass.
-extern std::atomic<int> ido;          // game-timer ticks (ms) since start-up
-extern std::atomic<int> timer;        // delay counter of pockaj
-extern std::atomic<int> ms;           // briefing ticks, 8 ms each
-extern std::atomic<bool> mozme_kupit; // the shop may accept the next purchase
+extern std::atomic<int> ido;           // game-timer ticks (ms) since start-up
+extern std::atomic<int> timer;         // delay counter of pockaj
+extern std::atomic<int> ms;            // briefing ticks, 8 ms each
+extern std::atomic<bool> mozme_kupit;  // the shop may accept the next purchase
 
 // Game timer callback, 1 ms period; wakes pockaj on the tick it waits for.
 void dalsia();

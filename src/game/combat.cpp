@@ -85,8 +85,8 @@ static void nepriatelia(Spravca &world)
         }
         if (e->GetPrebijanie() >= e->GetReload()) {
             e->SetPrebijanie(0);
-            world.Pridaj(TYP_STRELA3, e->GetPx() + smer_x(e->GetUhol()) * 25, e->GetPy() + smer_y(e->GetUhol()) * 25, 0.3,
-                         0.3, e->GetUhol(), 1000, 1000, 0.5, 40);
+            world.Pridaj(TYP_STRELA3, e->GetPx() + smer_x(e->GetUhol()) * 25, e->GetPy() + smer_y(e->GetUhol()) * 25,
+                         0.3, 0.3, e->GetUhol(), 1000, 1000, 0.5, 40);
         }
     }
 }

@@ -2,18 +2,12 @@
 
 #include <allegro.h>
 
-#include "objects/povel.h"
 #include "objects/ponorka.h"
+#include "objects/povel.h"
 #include "world/spravca.h"
 
 // Weapon slots of the player's boat.
-enum {
-    SLOT_TORPEDO_LAST = 3,
-    SLOT_NAVNADA = 4,
-    SLOT_RAD_VYBUCHOV = 5,
-    SLOT_VELKY_VYBUCH = 6,
-    SLOT_GULOMET = 7
-};
+enum { SLOT_TORPEDO_LAST = 3, SLOT_NAVNADA = 4, SLOT_RAD_VYBUCHOV = 5, SLOT_VELKY_VYBUCH = 6, SLOT_GULOMET = 7 };
 
 // Torpedo: the first tube that is exactly full fires, and only one per step.
 static void vystrel_torpedo(Spravca &world, Ponorka &hrac)
@@ -47,8 +41,8 @@ static void vypusti_navnadu(Spravca &world, Ponorka &hrac)
     if (hrac.GetNabijanie(SLOT_NAVNADA) >= hrac.GetPrebi(SLOT_NAVNADA) && hrac.GetNavnada() > 0) {
         hrac.SetNabijanie(SLOT_NAVNADA, 0);
         hrac.SetNavnada(hrac.GetNavnada() - 1);
-        world.Pridaj(TYP_STRELA2, 2 * hrac.GetPx() - hrac.GetVx() - 100, 2 * hrac.GetPy() - hrac.GetVy(), hrac.GetSpeed(),
-                     hrac.GetSpeed(), hrac.GetUhol(), 1500, 1500, 0, 1);
+        world.Pridaj(TYP_STRELA2, 2 * hrac.GetPx() - hrac.GetVx() - 100, 2 * hrac.GetPy() - hrac.GetVy(),
+                     hrac.GetSpeed(), hrac.GetSpeed(), hrac.GetUhol(), 1500, 1500, 0, 1);
     }
 }
 

@@ -30,8 +30,7 @@ void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
     svet.Krok();
     if (kedy_vykresli == 3) {
         // The screen gets the bar drawn on the previous drawing step.
-        blit(hra.stavovy_riadok, screen, 0, 0, 0, SCREEN_H * 9 / 10, SCREEN_W,
-             (int)((long double)SCREEN_H / 10.0));
+        blit(hra.stavovy_riadok, screen, 0, 0, 0, SCREEN_H * 9 / 10, SCREEN_W, (int)((long double)SCREEN_H / 10.0));
 
         Ponorka &hrac = svet.GetHrac();
         int zdravie = ukazovatel(hrac.GetHealth(), hrac.GetMax_health());

@@ -13,12 +13,12 @@ extern int kedy_vykresli;
 
 // Surfaces and fonts the frame loop draws with; owned by the main routine.
 struct Hra {
-    BITMAP *pozadie;        // generated sea background, 1024 x 768
-    BITMAP *stavovy_riadok; // status-bar bitmap, SCREEN_W x SCREEN_H / 10
-    ALFONT_FONT *pismo;     // status-bar font
-    ALFONT_FONT *pismo_briefing; // briefing font
-    int kroky;              // step counter, never reset between missions
-    bool bez_cakania = false; // no pacing wait after drawing steps (a timed demo)
+    BITMAP *pozadie;              // generated sea background, 1024 x 768
+    BITMAP *stavovy_riadok;       // status-bar bitmap, SCREEN_W x SCREEN_H / 10
+    ALFONT_FONT *pismo;           // status-bar font
+    ALFONT_FONT *pismo_briefing;  // briefing font
+    int kroky;                    // step counter, never reset between missions
+    bool bez_cakania = false;     // no pacing wait after drawing steps (a timed demo)
 };
 
 // One step of the frame loop under the given command: fire control, combat,

@@ -120,8 +120,8 @@ bool hraj_misie(Spravca &svet, Hra &hra, Priebeh &priebeh, int prva_misia)
 {
     // Nothing is reset between missions: the boat, its stocks and whatever
     // is still under way carry over.
-    if (prva_misia <= 1 && !misia(svet, hra, priebeh, 1, makecol(176, 128, 128), sprava_uvod,
-                                  makecol(76, 176, 76), sprava_po_misii1))
+    if (prva_misia <= 1 &&
+        !misia(svet, hra, priebeh, 1, makecol(176, 128, 128), sprava_uvod, makecol(76, 176, 76), sprava_po_misii1))
         return false;
     return misia(svet, hra, priebeh, 2, makecol(76, 176, 76), sprava_misia2, makecol(76, 128, 176), sprava_koniec);
 }

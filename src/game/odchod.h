@@ -8,7 +8,7 @@
 enum Odchod {
     ODCHOD_ZIADNY,  // playing on
     ODCHOD_ESC,
-    ODCHOD_OKNO,    // the window's close button
+    ODCHOD_OKNO,  // the window's close button
     ODCHOD_SIGINT,
     ODCHOD_SIGTERM,
 };

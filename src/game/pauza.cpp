@@ -52,8 +52,7 @@ void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo)
     rectfill(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(0, 0, 0));
     rect(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(128, 128, 128));
     if (pismo)
-        alfont_textout_centre_aa(kam, pismo, "PAUZA", x, y - alfont_get_font_height(pismo) / 2,
-                                 makecol(255, 255, 255));
+        alfont_textout_centre_aa(kam, pismo, "PAUZA", x, y - alfont_get_font_height(pismo) / 2, makecol(255, 255, 255));
 }
 
 void pauza()

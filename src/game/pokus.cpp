@@ -24,9 +24,8 @@
 
 void print_summary(int kroky, int ido_ms, int health)
 {
-    printf("P_VYPOCET = %d \nCAS = %d \nCAS_NA_VYPOCET %f \n VYPOCET/SEK = %f\nFPS = %f \nHealth = %d", kroky,
-           ido_ms, (double)ido_ms / kroky, (double)kroky / ido_ms * 1000, (double)(kroky / 3) / (ido_ms / 1000),
-           health);
+    printf("P_VYPOCET = %d \nCAS = %d \nCAS_NA_VYPOCET %f \n VYPOCET/SEK = %f\nFPS = %f \nHealth = %d", kroky, ido_ms,
+           (double)ido_ms / kroky, (double)kroky / ido_ms * 1000, (double)(kroky / 3) / (ido_ms / 1000), health);
 }
 
 void print_summary_bez_casu(int kroky, int health)

@@ -54,7 +54,7 @@ bool je_priecinok(const fs::path &p)
     return fs::is_directory(p, chyba);
 }
 
-} // namespace
+}  // namespace
 
 bool drzi_data(const std::string &priecinok)
 {

@@ -6,8 +6,8 @@
 
 // A place where the game looks for its data, and why it looks there.
 struct MiestoDat {
-    std::string cesta; // absolute
-    std::string preco; // "--data", "$PONORKA_DATA", "the working directory", ...
+    std::string cesta;  // absolute
+    std::string preco;  // "--data", "$PONORKA_DATA", "the working directory", ...
 };
 
 // True when `priecinok` holds the folders gfx/, sfx/ and data/fonts/.

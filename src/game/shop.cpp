@@ -157,8 +157,7 @@ void shop_pass(ObchodStav &s)
     rect(s.buffer, r.continue_x1, r.continue_y1, r.continue_x2, r.continue_y2, makecol(128, 128, 128));
 
     if (s.continue_font)
-        alfont_textout_centre_aa(s.buffer, s.continue_font, "CONTINUE", r.stred_x, r.continue_text_y,
-                                 s.continue_farba);
+        alfont_textout_centre_aa(s.buffer, s.continue_font, "CONTINUE", r.stred_x, r.continue_text_y, s.continue_farba);
     if (s.cena_font) {
         alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.continue_x1, r.cena_y, makecol(56, 176, 56), "$ %d",
                                     s.cena_torpedo);
@@ -168,8 +167,8 @@ void shop_pass(ObchodStav &s)
                                     "Current: %d", *s.torpeda);
         alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.continue_x2, r.zasoba_y, makecol(176, 128, 56),
                                     "Current: %d", *s.navnady);
-        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.stred_x, r.zasoba_y, makecol(56, 128, 176),
-                                    "Money: $ %d", *s.peniaze);
+        alfont_textprintf_centre_aa(s.buffer, s.cena_font, r.stred_x, r.zasoba_y, makecol(56, 128, 176), "Money: $ %d",
+                                    *s.peniaze);
     }
 
     // The label drawn above used the colour chosen on the previous pass.
@@ -235,8 +234,7 @@ static void znic(BITMAP *b)
         destroy_bitmap(b);
 }
 
-void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda,
-          int *navnady)
+void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unused2, int *torpeda, int *navnady)
 {
     shop(money, torpedo_price, navnada_price, unused1, unused2, torpeda, navnady, nullptr, nullptr);
 }
@@ -258,8 +256,7 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
     BITMAP *buffer = create_bitmap(width, height);
     BITMAP *dok = load_bitmap("gfx/shop/dock.tga", NULL);
     BITMAP *kurzor = load_bitmap("gfx/shop/cursor.bmp", NULL);
-    ObchodStav s = obchod_stav(buffer, continue_font, cena_font, money, torpedo_price, navnada_price, torpeda,
-                               navnady);
+    ObchodStav s = obchod_stav(buffer, continue_font, cena_font, money, torpedo_price, navnada_price, torpeda, navnady);
     s.pozorovatel = pozorovatel;
     s.torpedo[OBRAZOK_NEOZNACENY] = load_bitmap("gfx/shop/torpedo_unselected.tga", NULL);
     s.torpedo[OBRAZOK_NEAKTIVNY] = load_bitmap("gfx/shop/torpedo_unactive.tga", NULL);

@@ -8,18 +8,18 @@ class PozorovatelNakupu;
 
 // Positions of the shop screen for a screen size.
 struct ObchodRozmery {
-    int continue_size;   // CONTINUE font size
-    int cena_size;       // price, stock and money font size
+    int continue_size;  // CONTINUE font size
+    int cena_size;      // price, stock and money font size
     int panel_x1, panel_y1, panel_x2, panel_y2;
-    int torpedo_x;       // left edge of the torpedo item
-    int navnada_x;       // left edge of the decoy item
-    int polozka_y;       // top of both items
+    int torpedo_x;  // left edge of the torpedo item
+    int navnada_x;  // left edge of the decoy item
+    int polozka_y;  // top of both items
     int polozka_w, polozka_h;
     int continue_x1, continue_y1, continue_x2, continue_y2;
     int continue_text_y;
-    int stred_x;         // centre of the CONTINUE label and the money
-    int cena_y;          // price row
-    int zasoba_y;        // stock and money row
+    int stred_x;   // centre of the CONTINUE label and the money
+    int cena_y;    // price row
+    int zasoba_y;  // stock and money row
 };
 
 ObchodRozmery obchod_rozmery(int w, int h);
@@ -30,8 +30,8 @@ enum { OBRAZOK_NEOZNACENY, OBRAZOK_NEAKTIVNY, OBRAZOK_OZNACENY, OBRAZKY_POLOZKY 
 // Everything one pass of the shop reads and changes.
 struct ObchodStav {
     BITMAP *buffer;
-    ALFONT_FONT *continue_font;  // may be null: the label is then left out
-    ALFONT_FONT *cena_font;      // may be null: prices, stocks and money are then left out
+    ALFONT_FONT *continue_font;        // may be null: the label is then left out
+    ALFONT_FONT *cena_font;            // may be null: prices, stocks and money are then left out
     BITMAP *torpedo[OBRAZKY_POLOZKY];  // each may be null: left undrawn
     BITMAP *navnada[OBRAZKY_POLOZKY];
     int *peniaze;

@@ -12,8 +12,8 @@ void drawBorder(BITMAP *bmp, int x1, int y1, int x2, int y2, int color)
     line(bmp, x2, y1, x2, y2, color);
 }
 
-void drawProgressBar(BITMAP *bmp, int x, int y, int w, int h, int r1, int g1, int b1, int r2, int g2,
-                     int b2, int percent, bool outline, int outline_color, int background)
+void drawProgressBar(BITMAP *bmp, int x, int y, int w, int h, int r1, int g1, int b1, int r2, int g2, int b2,
+                     int percent, bool outline, int outline_color, int background)
 {
     int steps = w;
     if (steps > 255)
@@ -49,9 +49,8 @@ void drawProgressBar(BITMAP *bmp, int x, int y, int w, int h, int r1, int g1, in
         drawBorder(bmp, x, y, x + w, y + h, outline_color);
 }
 
-void drawStatusBar(BITMAP *bmp, ALFONT_FONT *font, int health, int navnada, int torpedo1, int torpedo2,
-                   int torpedo3, int torpedo4, int torpeda, int navnady, int cas, int peniaze, bool,
-                   int color1, int color2)
+void drawStatusBar(BITMAP *bmp, ALFONT_FONT *font, int health, int navnada, int torpedo1, int torpedo2, int torpedo3,
+                   int torpedo4, int torpeda, int navnady, int cas, int peniaze, bool, int color1, int color2)
 {
     const int W = SCREEN_W;
     const int H = SCREEN_H / 10;
@@ -87,8 +86,8 @@ void drawStatusBar(BITMAP *bmp, ALFONT_FONT *font, int health, int navnada, int 
     drawProgressBar(bmp, tuba_x1, tuba_y2, tuba_w, tuba_h, 255, 0, 0, 0, 255, 0, torpedo3, false, 0, cierna);
     drawProgressBar(bmp, tuba_x2, tuba_y2, tuba_w, tuba_h, 255, 0, 0, 0, 255, 0, torpedo4, false, 0, cierna);
 
-    drawProgressBar(bmp, W - navnada_w - navnada_okraj, 3 * medzera + 2 * tuba_h, navnada_w, tuba_h, 255, 0,
-                    0, 0, 255, 0, navnada, false, 0, cierna);
+    drawProgressBar(bmp, W - navnada_w - navnada_okraj, 3 * medzera + 2 * tuba_h, navnada_w, tuba_h, 255, 0, 0, 0, 255,
+                    0, navnada, false, 0, cierna);
 
     drawBorder(bmp, okraj, H - medzera - zdravie_h, okraj + zdravie_w, H - medzera, biela);
 

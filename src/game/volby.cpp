@@ -102,7 +102,7 @@ int chyba(FILE *err, const std::string &dovod)
     return KOD_POUZITIE;
 }
 
-} // namespace
+}  // namespace
 
 void vypis_pouzitie(FILE *f)
 {

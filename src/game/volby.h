@@ -6,15 +6,15 @@
 
 // What the command line asked for. Every default is the game as it plays with no option.
 struct Volby {
-    bool pomoc = false;  // --help
-    bool verzia = false; // --version
-    bool okno = false;   // --windowed: a window, never the full screen
-    bool zvuk = true;    // --nosound clears it: no sound driver at all
-    std::string data;    // --data DIR as the player typed it, empty when not given
-    std::string nahravka;  // --record FILE: the demo to write, as typed
-    std::string prehravka; // --playdemo FILE or --timedemo FILE: the demo to play, as typed
-    bool meranie = false;  // --timedemo: as fast as it goes, timed
-    int demo_volby = 0;    // how many of the three were given; one at most
+    bool pomoc = false;     // --help
+    bool verzia = false;    // --version
+    bool okno = false;      // --windowed: a window, never the full screen
+    bool zvuk = true;       // --nosound clears it: no sound driver at all
+    std::string data;       // --data DIR as the player typed it, empty when not given
+    std::string nahravka;   // --record FILE: the demo to write, as typed
+    std::string prehravka;  // --playdemo FILE or --timedemo FILE: the demo to play, as typed
+    bool meranie = false;   // --timedemo: as fast as it goes, timed
+    int demo_volby = 0;     // how many of the three were given; one at most
 };
 
 // One option: its name, the name of its argument (nullptr when it takes none), one line

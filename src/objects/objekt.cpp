@@ -1,7 +1,6 @@
 #include "objects/objekt.h"
 
-Objekt::Objekt()
-    : Sx(0), Sy(0), Prebijanie(0), Reload(0), Vybuch(0)
+Objekt::Objekt() : Sx(0), Sy(0), Prebijanie(0), Reload(0), Vybuch(0)
 {
     // The order of these assignments is part of the object's contract.
     Px = 0;
@@ -28,8 +27,7 @@ Objekt::~Objekt()
 }
 
 void Objekt::Nakresli()
-{
-}
+{}
 
 void Objekt::Pohni()
 {

@@ -10,9 +10,18 @@
 
 // A heading in degrees in radians, and its unit step: x by the sine, y by the
 // cosine (0 points down, 90 right). Every heading in the game goes through these.
-inline double radiany(double uhol) { return uhol * PONORKA_PI / 180; }
-inline double smer_x(double uhol) { return std::sin(radiany(uhol)); }
-inline double smer_y(double uhol) { return std::cos(radiany(uhol)); }
+inline double radiany(double uhol)
+{
+    return uhol * PONORKA_PI / 180;
+}
+inline double smer_x(double uhol)
+{
+    return std::sin(radiany(uhol));
+}
+inline double smer_y(double uhol)
+{
+    return std::cos(radiany(uhol));
+}
 
 // Base of every moving thing in the sea. Objects live in the world manager's
 // intrusive lists through Dalsia/Predosla; the object owns only Obrazok.
@@ -89,7 +98,10 @@ public:
 };
 
 // Dead (no health left) or expired (lived its Reload).
-inline bool skoncil(const Objekt *o) { return o->GetHealth() <= 0 || o->GetPrebijanie() >= o->GetReload(); }
+inline bool skoncil(const Objekt *o)
+{
+    return o->GetHealth() <= 0 || o->GetPrebijanie() >= o->GetReload();
+}
 
 // Allegro angle for rotate_sprite: K is 320 for an image facing right and 448
 // for one facing left; the heading is scaled by 0.71111111 and truncated.

@@ -43,8 +43,7 @@ Ponorka::Ponorka()
 }
 
 Ponorka::~Ponorka()
-{
-}
+{}
 
 // The bow point, where the boat's weapons leave it.
 void Ponorka::Nastav_pridu()

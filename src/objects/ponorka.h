@@ -9,11 +9,11 @@
 
 // Phases of the about-turn, the values of Max_obrat.
 enum FazaObratu {
-    OBRAT_ZIADNY = 0,          // not turning
-    OBRAT_DOLAVA = 1,          // right to left, first half
-    OBRAT_DOPRAVA = 2,         // left to right, first half
-    OBRAT_DOLAVA_DOKONCI = 3,  // right to left, second half
-    OBRAT_DOPRAVA_DOKONCI = 4, // left to right, second half
+    OBRAT_ZIADNY = 0,           // not turning
+    OBRAT_DOLAVA = 1,           // right to left, first half
+    OBRAT_DOPRAVA = 2,          // left to right, first half
+    OBRAT_DOLAVA_DOKONCI = 3,   // right to left, second half
+    OBRAT_DOPRAVA_DOKONCI = 4,  // left to right, second half
 };
 
 // The player's submarine. Held by value in the world manager, never listed.

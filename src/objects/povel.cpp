@@ -3,9 +3,8 @@
 #include <allegro.h>
 
 const MenoKlavesy KLAVESY_POVELU[POVEL_KLAVES] = {
-    {KEY_F, "F"},       {KEY_C, "C"},       {KEY_X, "X"},         {KEY_R, "R"},
-    {KEY_E, "E"},       {KEY_RIGHT, "RIGHT"}, {KEY_LEFT, "LEFT"}, {KEY_S, "S"},
-    {KEY_W, "W"},       {KEY_UP, "UP"},     {KEY_DOWN, "DOWN"},   {KEY_SPACE, "SPACE"},
+    {KEY_F, "F"},       {KEY_C, "C"}, {KEY_X, "X"}, {KEY_R, "R"},   {KEY_E, "E"},       {KEY_RIGHT, "RIGHT"},
+    {KEY_LEFT, "LEFT"}, {KEY_S, "S"}, {KEY_W, "W"}, {KEY_UP, "UP"}, {KEY_DOWN, "DOWN"}, {KEY_SPACE, "SPACE"},
 };
 
 static const Povel *v_platnosti = nullptr;

@@ -8,8 +8,8 @@ const char *const TORPEDO = "gfx/torpedo.tga";
 
 // Draws a right-facing projectile centred by (dx, dy), then accelerates it
 // while one more step stays within Max_speed.
-void kresli_a_zrychli(BITMAP *bitmap, BITMAP *obrazok, double px, double py, double uhol, int dx, int dy,
-                      double &speed, double max_speed, double zrychlenie)
+void kresli_a_zrychli(BITMAP *bitmap, BITMAP *obrazok, double px, double py, double uhol, int dx, int dy, double &speed,
+                      double max_speed, double zrychlenie)
 {
     if (obrazok && bitmap)
         rotuj_sprajt(bitmap, obrazok, (int)px - dx, (int)py - dy, uhol_sprajtu(uhol, 320));

@@ -50,8 +50,7 @@ static void build_colour_table(int table[256], int color, int backg)
     }
 }
 
-void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int y, int color,
-                          int backg)
+void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int y, int color, int backg)
 {
     if (bmp == NULL || f == NULL || s == NULL)
         return;
@@ -114,8 +113,7 @@ void alfont_textout_centre_aa(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x,
     alfont_textout_aa_ex(bmp, f, s, x - alfont_text_length(f, s) / 2, y, color, alfont_textmode);
 }
 
-void alfont_textprintf_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, const char *format,
-                          ...)
+void alfont_textprintf_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, const char *format, ...)
 {
     if (format == NULL)
         return;
@@ -127,8 +125,7 @@ void alfont_textprintf_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, 
     alfont_textout_aa_ex(bmp, f, buf, x, y, color, alfont_textmode);
 }
 
-void alfont_textprintf_centre_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color,
-                                 const char *format, ...)
+void alfont_textprintf_centre_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, const char *format, ...)
 {
     if (format == NULL)
         return;

@@ -19,21 +19,21 @@ struct ALFONT_CACHED_GLYPH {
     int aa_left, aa_top;
     int advance_x, advance_y;
     int mono_available, aa_available;
-    unsigned char *mono_bmp; // non-zero = ink; null for an empty glyph
-    unsigned char *aa_bmp;   // coverage 0..255; null for an empty glyph
+    unsigned char *mono_bmp;  // non-zero = ink; null for an empty glyph
+    unsigned char *aa_bmp;    // coverage 0..255; null for an empty glyph
 };
 
 struct ALFONT_FONT {
     FT_Face face;
-    int face_h;          // pixel height last asked for; the height the layer reports
-    int real_face_h;     // pixel size actually set on the face
-    int face_ascender;   // ascender at the current size, whole pixels
-    char *data;          // private copy of the file when loaded from memory, else null
+    int face_h;         // pixel height last asked for; the height the layer reports
+    int real_face_h;    // pixel size actually set on the face
+    int face_ascender;  // ascender at the current size, whole pixels
+    char *data;         // private copy of the file when loaded from memory, else null
     int data_size;
-    int ch_spacing;      // pixels added after every glyph's advance, 0..4096
-    int num_fixed_sizes; // -1 for a scalable face, else the count of bitmap strikes
-    ALFONT_CACHED_GLYPH *cached_glyphs; // one entry per glyph of the face
-    int *fixed_sizes;    // strike heights ended by -1; just {-1} when scalable
+    int ch_spacing;                      // pixels added after every glyph's advance, 0..4096
+    int num_fixed_sizes;                 // -1 for a scalable face, else the count of bitmap strikes
+    ALFONT_CACHED_GLYPH *cached_glyphs;  // one entry per glyph of the face
+    int *fixed_sizes;                    // strike heights ended by -1; just {-1} when scalable
 };
 
 extern FT_Library ft_library;

@@ -51,8 +51,8 @@ public:
     Spravca(const Spravca &) = delete;
     Spravca &operator=(const Spravca &) = delete;
 
-    void Pridaj(int type, double px, double py, double speed, double max_speed, double uhol, int health,
-                int max_health, double otacanie, int vybuch);
+    void Pridaj(int type, double px, double py, double speed, double max_speed, double uhol, int health, int max_health,
+                double otacanie, int vybuch);
     void Uber(int type, Objekt *o);
     void Krok();
     void Najblizsi(Objekt *from, Objekt *first, double &x, double &y, double &best);

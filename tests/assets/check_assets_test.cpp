@@ -263,7 +263,7 @@ TEST_F(KontrolaAssetov, AFontThatOpensButDrawsNothingIsRefused)
         << chyby;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(KontrolaAssetov, ADirectoryInPlaceOfAFileIsRefused)
 {

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "game/assets.h"
-#include "text/alfont.h"
 #include "support/allegro_env.h"
+#include "text/alfont.h"
 
 namespace fs = std::filesystem;
 
@@ -26,7 +26,7 @@ const std::string RUN = PONORKA_RUN_DIR;
 struct Obrazok {
     const char *cesta;
     int w, h;
-    bool sprite; // has a transparent background
+    bool sprite;  // has a transparent background
 };
 
 // Sizes and formats as the game draws them.
@@ -133,7 +133,8 @@ TEST(GeneratedAssets, SpritesAreTransparentOnExactMagentaWithoutAFringe)
                 if (!magenta) {
                     plne++;
                     int r = getr32(c), g = getg32(c), b = getb32(c);
-                    EXPECT_FALSE(r > g + 60 && b > g + 60) << o.cesta << " has a magenta-tinted pixel at " << x << "," << y;
+                    EXPECT_FALSE(r > g + 60 && b > g + 60)
+                        << o.cesta << " has a magenta-tinted pixel at " << x << "," << y;
                 }
             }
         }
@@ -361,4 +362,4 @@ TEST(GeneratedAssets, TheGeneratorWritesTheSameBytesEveryTime)
     fs::remove_all(tmp);
 }
 
-} // namespace
+}  // namespace

@@ -63,8 +63,8 @@ void exercise(ALFONT_FONT *f, const std::string &text, unsigned int params)
 
 }  // namespace
 
-void fuzz_text_layer(const unsigned char *font, size_t font_size, const unsigned char *text,
-                     size_t text_size, unsigned int params)
+void fuzz_text_layer(const unsigned char *font, size_t font_size, const unsigned char *text, size_t text_size,
+                     unsigned int params)
 {
     if (alfont_init() != 0)
         return;

@@ -29,27 +29,27 @@ std::vector<unsigned char> mutate(const std::vector<unsigned char> &font, std::m
     std::vector<unsigned char> out = font;
     std::uniform_int_distribution<int> byte(0, 255);
     switch (rng() % 5) {
-    case 0: { // flips in the table directory and the headers
+    case 0: {  // flips in the table directory and the headers
         size_t head = out.size() < 4096 ? out.size() : 4096;
         for (int i = rng() % 16; i >= 0; i--)
             out[rng() % head] ^= (unsigned char)(1 << (rng() % 8));
         break;
     }
-    case 1: // flips anywhere
+    case 1:  // flips anywhere
         for (int i = rng() % 64; i >= 0; i--)
             out[rng() % out.size()] = (unsigned char)byte(rng);
         break;
-    case 2: { // a run overwritten
+    case 2: {  // a run overwritten
         size_t at = rng() % out.size();
         size_t len = 1 + rng() % 256;
         for (size_t i = at; i < out.size() && i < at + len; i++)
             out[i] = (unsigned char)byte(rng);
         break;
     }
-    case 3: // cut short
+    case 3:  // cut short
         out.resize(rng() % out.size());
         break;
-    default: { // nothing but noise
+    default: {  // nothing but noise
         out.resize(rng() % 2048);
         for (unsigned char &c : out)
             c = (unsigned char)byte(rng);
@@ -64,9 +64,15 @@ std::vector<unsigned char> random_text(std::mt19937 &rng)
     std::vector<unsigned char> text(rng() % 80);
     for (unsigned char &c : text) {
         switch (rng() % 4) {
-        case 0: c = (unsigned char)(0x20 + rng() % 0x5F); break; // ASCII
-        case 1: c = (unsigned char)(0x80 + rng() % 0x80); break; // UTF-8 lead and continuation bytes
-        default: c = (unsigned char)(1 + rng() % 255); break;
+        case 0:
+            c = (unsigned char)(0x20 + rng() % 0x5F);
+            break;  // ASCII
+        case 1:
+            c = (unsigned char)(0x80 + rng() % 0x80);
+            break;  // UTF-8 lead and continuation bytes
+        default:
+            c = (unsigned char)(1 + rng() % 255);
+            break;
         }
     }
     return text;

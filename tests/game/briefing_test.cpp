@@ -7,8 +7,8 @@
 #include "game/briefing.h"
 #include "game/briefing_pass.h"
 #include "game/casovac.h"
-#include "support/allegro_env.h"
 #include "screens_assets.h"
+#include "support/allegro_env.h"
 #include "text/alfont.h"
 
 using namespace screens_test;

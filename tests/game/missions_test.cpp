@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/missions.h"
 #include "game/casovac.h"
 #include "game/frame_loop.h"
+#include "game/missions.h"
 #include "game/obrazovky.h"
 #include "game/waves.h"
 #include "objects/povel.h"

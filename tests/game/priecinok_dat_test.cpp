@@ -20,9 +20,9 @@ std::vector<std::string> preco(const std::vector<MiestoDat> &miesta)
 TEST(PriecinokDat, PlacesInOrderRelativeOnesFromTheWorkingDirectory)
 {
     std::vector<MiestoDat> m = miesta_dat("../data", "env/data", "/home/hrac/hry", "/opt/ponorka/games");
-    ASSERT_EQ(preco(m), (std::vector<std::string>{"--data", "$PONORKA_DATA", "the working directory",
-                                                  "the program's folder", "the installed data beside the program",
-                                                  "the install path"}));
+    ASSERT_EQ(preco(m),
+              (std::vector<std::string>{"--data", "$PONORKA_DATA", "the working directory", "the program's folder",
+                                        "the installed data beside the program", "the install path"}));
     EXPECT_EQ(m[0].cesta, "/home/hrac/data");
     EXPECT_EQ(m[1].cesta, "/home/hrac/hry/env/data");
     EXPECT_EQ(m[2].cesta, "/home/hrac/hry");

@@ -53,8 +53,9 @@ inline void uloz_obrazok(const std::string &cesta, int w, int h, Farba f, bool m
 inline void uloz_zvuk(const std::string &cesta)
 {
     const unsigned n = 200;
-    unsigned char h[44] = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                           1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x22, 0x56, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a'};
+    unsigned char h[44] = {'R',  'I',  'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V',  'E',  'f', 'm',
+                           't',  ' ',  16,  0,   0, 0, 1, 0, 1,   0,   0x22, 0x56, 0,   0,
+                           0x22, 0x56, 0,   0,   1, 0, 8, 0, 'd', 'a', 't',  'a'};
     unsigned riff = 36 + n;
     for (int i = 0; i < 4; i++) {
         h[4 + i] = (riff >> (8 * i)) & 0xff;

@@ -53,8 +53,8 @@ protected:
     {
         if (b == nullptr)
             b = Bar();
-        drawStatusBar(b, font_, a.health, a.navnada, a.t1, a.t2, a.t3, a.t4, a.torpeda, a.navnady, a.cas,
-                      a.peniaze, a.flag, makecol(255, 255, 0), makecol(128, 128, 128));
+        drawStatusBar(b, font_, a.health, a.navnada, a.t1, a.t2, a.t3, a.t4, a.torpeda, a.navnady, a.cas, a.peniaze,
+                      a.flag, makecol(255, 255, 0), makecol(128, 128, 128));
         return b;
     }
     // The text as the bar should draw it: centred at (x, y) in transparent
@@ -101,8 +101,7 @@ const int blue = makecol16(0, 0, 255);
 // A box outline: the corners are white and the pixels just outside grey.
 void ExpectBox(BITMAP *b, int x1, int y1, int x2, int y2, int corner)
 {
-    SCOPED_TRACE(std::to_string(x1) + "," + std::to_string(y1) + " - " + std::to_string(x2) + "," +
-                 std::to_string(y2));
+    SCOPED_TRACE(std::to_string(x1) + "," + std::to_string(y1) + " - " + std::to_string(x2) + "," + std::to_string(y2));
     EXPECT_EQ(getpixel(b, x1, y1), corner);
     EXPECT_EQ(getpixel(b, x2, y2), corner);
     EXPECT_EQ(getpixel(b, x1 - 1, y1), grey);
@@ -199,7 +198,7 @@ TEST_F(StatusBarTest, FullGaugesRampFromRedToGreen)
 TEST_F(StatusBarTest, FillIsNotClamped)
 {
     Args a;
-    a.t1 = 150; // 223 columns: past the box, through the gap, under tube 2
+    a.t1 = 150;  // 223 columns: past the box, through the gap, under tube 2
     a.t3 = -40;
     BITMAP *b = Draw(a);
     // Past column 149 the ramp holds the end colour.

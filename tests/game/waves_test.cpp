@@ -54,7 +54,7 @@ TEST_F(Waves, MissionOneIsOneSlowBoatAtTheRightEdge)
 TEST_F(Waves, MissionTwoIsFiveBoatsOneScreenBeyondInTableOrder)
 {
     const Riadok tabulka[] = {
-        {2048, 100, 1.0, 270, 1000, 50}, {2048, 200, 0.3, 270, 2000, 200}, {2048, 300, 0.5, 270, 1500, 100},
+        {2048, 100, 1.0, 270, 1000, 50},  {2048, 200, 0.3, 270, 2000, 200}, {2048, 300, 0.5, 270, 1500, 100},
         {2048, 400, 0.3, 270, 2000, 200}, {2048, 500, 1.0, 270, 1000, 50},
     };
     testing::internal::CaptureStdout();

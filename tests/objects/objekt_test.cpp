@@ -129,7 +129,7 @@ TEST(Objekt, SpriteAngleTruncatesHeading)
 TEST(Objekt, SpriteAngleOfAccumulatedHeadingsStaysNegativeFixed)
 {
     EXPECT_EQ(uhol_sprajtu(1000, 320), -391 * 65536);  // a = 711
-    EXPECT_EQ(uhol_sprajtu(-90, 448), 511 * 65536);     // a = -63
+    EXPECT_EQ(uhol_sprajtu(-90, 448), 511 * 65536);    // a = -63
 }
 
 TEST(Objekt, RotatedSpriteMatchesAllegroAndShiftsExactlyPastTheLeftEdge)

@@ -158,9 +158,9 @@ TEST_F(PonorkaTest, PitchLimitsHoldJustPastEachBound)
         double uhol, potom;
     };
     Ponorka p;
-    for (Pripad c : {Pripad{0.5, 40}, Pripad{39.5, 40}, Pripad{40.5, 40.5}, Pripad{139.5, 139.5},
-                     Pripad{140.5, 140}, Pripad{179.5, 140}, Pripad{180.5, 230}, Pripad{229.5, 230},
-                     Pripad{230.5, 230.5}, Pripad{319.5, 319.5}, Pripad{320.5, 320}, Pripad{359.5, 320}}) {
+    for (Pripad c : {Pripad{0.5, 40}, Pripad{39.5, 40}, Pripad{40.5, 40.5}, Pripad{139.5, 139.5}, Pripad{140.5, 140},
+                     Pripad{179.5, 140}, Pripad{180.5, 230}, Pripad{229.5, 230}, Pripad{230.5, 230.5},
+                     Pripad{319.5, 319.5}, Pripad{320.5, 320}, Pripad{359.5, 320}}) {
         p.SetUhol(c.uhol);
         p.Ovladanie();
         EXPECT_EQ(p.GetUhol(), c.potom) << c.uhol;

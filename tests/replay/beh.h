@@ -8,11 +8,11 @@
 
 // One run of ponorka-replay with what it left behind.
 struct Beh {
-    int stav = -1;             // exit status
-    std::string vystup;        // standard output
-    std::string chyby;         // standard error
-    std::vector<Json> stopa;   // the trace, one object per step
-    std::string chyba_stopy;   // set when a trace line is not valid JSON
+    int stav = -1;            // exit status
+    std::string vystup;       // standard output
+    std::string chyby;        // standard error
+    std::vector<Json> stopa;  // the trace, one object per step
+    std::string chyba_stopy;  // set when a trace line is not valid JSON
 };
 
 // Runs the tool in the game's run directory with the given options and

@@ -182,8 +182,8 @@ TEST(ReplayScenario, MissionTwoFollowsInTheSameWorldAfterTheShop)
     // The blasts of mission 1 carry on counting down.
     ASSERT_EQ(zoznam(b.stopa[1], VYBUCHY).size(), 19u);
     EXPECT_EQ(zoznam(b.stopa[1], VYBUCHY)[0][HEALTH].cele(), 73);
-    EXPECT_EQ(b.vystup, vystup_radu_vybuchov() + "Objekt 1" + PRVY + "Objekt 1" + INY + "Objekt 1" + INY +
-                            "Objekt 1" + INY + "Objekt 1" + INY);
+    EXPECT_EQ(b.vystup, vystup_radu_vybuchov() + "Objekt 1" + PRVY + "Objekt 1" + INY + "Objekt 1" + INY + "Objekt 1" +
+                            INY + "Objekt 1" + INY);
 }
 
 TEST(ReplayScenario, BuyingStopsWhereTheMoneyEnds)

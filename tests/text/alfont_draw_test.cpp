@@ -6,7 +6,7 @@ namespace {
 
 using AlfontDraw = TextTest;
 
-const int white = 0xFFFF; // makecol16(255, 255, 255)
+const int white = 0xFFFF;  // makecol16(255, 255, 255)
 
 // Every pixel of a 16-bit bitmap, to compare two drawings.
 std::vector<int> Pixels(BITMAP *b)
@@ -174,7 +174,7 @@ TEST_F(AlfontDraw, MissingCharacterIsGlyphZero)
     ReferenceFace ref(DEJAVU_SANS);
     const int adv0 = ref.GlyphAdvance(0, 16);
     ASSERT_GT(adv0, 0);
-    EXPECT_EQ(alfont_text_length(f, "\xE4\xB8\x80"), adv0); // U+4E00
+    EXPECT_EQ(alfont_text_length(f, "\xE4\xB8\x80"), adv0);  // U+4E00
     EXPECT_TRUE(f->cached_glyphs[0].is_cached);
 
     // Two different missing characters draw the same box.
@@ -255,7 +255,7 @@ TEST_F(AlfontDraw, SpacingFollowsOnlyGlyphsWithAdvance)
     ALFONT_FONT *f = Load(DEJAVU_SANS, 20);
     ASSERT_NE(f, nullptr);
     ReferenceFace ref(DEJAVU_SANS);
-    ASSERT_EQ(ref.CharAdvance(0x301, 16), 0); // combining acute accent
+    ASSERT_EQ(ref.CharAdvance(0x301, 16), 0);  // combining acute accent
     alfont_set_char_extra_spacing(f, 5);
     EXPECT_EQ(alfont_text_length(f, "a"), ref.CharAdvance('a', 16) + 5);
     EXPECT_EQ(alfont_text_length(f, "a\xCC\x81"), ref.CharAdvance('a', 16) + 5);

@@ -27,8 +27,8 @@ TEST_F(AlfontLoad, TruncatedFontsNeverCrash)
     const std::vector<unsigned char> whole = ReadFile(DEJAVU_SANS);
     ASSERT_FALSE(whole.empty());
     int loaded = 0, refused = 0;
-    for (size_t keep : {(size_t)12, (size_t)100, (size_t)1000, whole.size() / 8, whole.size() / 2,
-                        whole.size() - 1000, whole.size() - 1}) {
+    for (size_t keep : {(size_t)12, (size_t)100, (size_t)1000, whole.size() / 8, whole.size() / 2, whole.size() - 1000,
+                        whole.size() - 1}) {
         SCOPED_TRACE(keep);
         std::vector<unsigned char> part(whole.begin(), whole.begin() + keep);
         ALFONT_FONT *f = alfont_load_font(WriteTempFile("cut.ttf", part).c_str());

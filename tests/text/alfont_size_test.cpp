@@ -7,7 +7,7 @@ using AlfontSize = TextTest;
 struct SizeCase {
     const char *path;
     int asked;
-    int pixels; // the FreeType size the search must settle on
+    int pixels;  // the FreeType size the search must settle on
 };
 
 // Line heights of these faces (from FreeType): DejaVu Sans 16:19 17:21 21:25 30:36;
@@ -15,15 +15,14 @@ struct SizeCase {
 TEST_F(AlfontSize, SearchDownSettlesOnExactMatchOrFirstSizeBelow)
 {
     const SizeCase cases[] = {
-        {DEJAVU_SANS, 20, 16},     // 17 gives 21, 16 gives 19: first below
-        {DEJAVU_SANS, 25, 21},     // exact
-        {DEJAVU_SANS, 36, 30},     // exact
-        {LIBERATION_SANS, 20, 17}, // exact
-        {LIBERATION_SANS, 25, 22}, // exact
-        {LIBERATION_SANS, 36, 32}, // exact
-        {FREE_SANS, 20, 20},       // the asked size matches at once
-        {FREE_SANS, 25, 25},
-        {FREE_SANS, 36, 35},       // 36 gives 37, 35 gives 35: first below
+        {DEJAVU_SANS, 20, 16},                           // 17 gives 21, 16 gives 19: first below
+        {DEJAVU_SANS, 25, 21},                           // exact
+        {DEJAVU_SANS, 36, 30},                           // exact
+        {LIBERATION_SANS, 20, 17},                       // exact
+        {LIBERATION_SANS, 25, 22},                       // exact
+        {LIBERATION_SANS, 36, 32},                       // exact
+        {FREE_SANS, 20, 20},                             // the asked size matches at once
+        {FREE_SANS, 25, 25},       {FREE_SANS, 36, 35},  // 36 gives 37, 35 gives 35: first below
     };
     for (const SizeCase &c : cases) {
         SCOPED_TRACE(std::string(c.path) + " at " + std::to_string(c.asked));

@@ -46,10 +46,7 @@ public:
         FT_Load_Glyph(face_, glyph, FT_LOAD_DEFAULT);
         return (int)(face_->glyph->advance.x >> 6);
     }
-    int CharAdvance(int character, int pixels)
-    {
-        return GlyphAdvance(FT_Get_Char_Index(face_, character), pixels);
-    }
+    int CharAdvance(int character, int pixels) { return GlyphAdvance(FT_Get_Char_Index(face_, character), pixels); }
 
 private:
     FT_Library lib_ = NULL;

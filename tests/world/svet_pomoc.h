@@ -16,12 +16,18 @@ const int KODY[] = {TYP_NEPR1, TYP_VYBUCH1, TYP_STRELA1, TYP_STRELA2, TYP_STRELA
 inline Objekt *hlava(Spravca &s, int type)
 {
     switch (type) {
-    case TYP_NEPR1: return s.GetZacNepr1();
-    case TYP_STRELA1: return s.GetZacStrela1();
-    case TYP_STRELA2: return s.GetZacStrela2();
-    case TYP_STRELA3: return s.GetZacStrela3();
-    case TYP_STRELA4: return s.GetZacStrela4();
-    case TYP_VYBUCH1: return s.GetZacVybuch1();
+    case TYP_NEPR1:
+        return s.GetZacNepr1();
+    case TYP_STRELA1:
+        return s.GetZacStrela1();
+    case TYP_STRELA2:
+        return s.GetZacStrela2();
+    case TYP_STRELA3:
+        return s.GetZacStrela3();
+    case TYP_STRELA4:
+        return s.GetZacStrela4();
+    case TYP_VYBUCH1:
+        return s.GetZacVybuch1();
     }
     return nullptr;
 }
@@ -29,12 +35,18 @@ inline Objekt *hlava(Spravca &s, int type)
 inline Objekt *chvost(Spravca &s, int type)
 {
     switch (type) {
-    case TYP_NEPR1: return s.GetKonNepr1();
-    case TYP_STRELA1: return s.GetKonStrela1();
-    case TYP_STRELA2: return s.GetKonStrela2();
-    case TYP_STRELA3: return s.GetKonStrela3();
-    case TYP_STRELA4: return s.GetKonStrela4();
-    case TYP_VYBUCH1: return s.GetKonVybuch1();
+    case TYP_NEPR1:
+        return s.GetKonNepr1();
+    case TYP_STRELA1:
+        return s.GetKonStrela1();
+    case TYP_STRELA2:
+        return s.GetKonStrela2();
+    case TYP_STRELA3:
+        return s.GetKonStrela3();
+    case TYP_STRELA4:
+        return s.GetKonStrela4();
+    case TYP_VYBUCH1:
+        return s.GetKonVybuch1();
     }
     return nullptr;
 }

@@ -13,8 +13,8 @@ namespace {
 
 const int FREKVENCIA = 22050;
 const double TEMPO = 96.0;
-const int DOBY = 8;                                                  // two bars of 4/4
-const int DLZKA = (int)(DOBY * 60.0 / TEMPO * FREKVENCIA);           // 110250 samples, 5 s
+const int DOBY = 8;                                         // two bars of 4/4
+const int DLZKA = (int)(DOBY * 60.0 / TEMPO * FREKVENCIA);  // 110250 samples, 5 s
 const double PI = 3.14159265358979;
 
 struct Zmes {
@@ -24,7 +24,7 @@ struct Zmes {
 
 double zaciatok_kroku(int krok)
 {
-    return krok * (60.0 / TEMPO / 4.0) * FREKVENCIA; // sixteenth notes
+    return krok * (60.0 / TEMPO / 4.0) * FREKVENCIA;  // sixteenth notes
 }
 
 void kopak(Zmes &z, long zac, double sila)
@@ -45,7 +45,7 @@ void virbel(Zmes &z, long zac, double sila, Nahoda &n)
     for (int i = 0; i < (int)(0.32 * FREKVENCIA); i++) {
         double t = (double)i / FREKVENCIA;
         double sum = n.Cislo() * 2 - 1;
-        hp = 0.75 * (hp + sum - predchadzajuci); // one-pole high-pass: the rattle of the wires
+        hp = 0.75 * (hp + sum - predchadzajuci);  // one-pole high-pass: the rattle of the wires
         predchadzajuci = sum;
         double ton = std::sin(2 * PI * 185.0 * t) * std::exp(-t * 22.0) * 0.55;
         double obalka = std::exp(-t * 13.0) * (t < 0.001 ? t / 0.001 : 1.0);
@@ -80,7 +80,7 @@ void zapis32(std::FILE *f, uint32_t v)
     zapis16(f, v >> 16);
 }
 
-} // namespace
+}  // namespace
 
 bool zapis_bubny(const char *cesta)
 {
@@ -114,12 +114,12 @@ bool zapis_bubny(const char *cesta)
     zapis32(f, 36 + data);
     std::fputs("WAVEfmt ", f);
     zapis32(f, 16);
-    zapis16(f, 1);                 // PCM
-    zapis16(f, 1);                 // mono
+    zapis16(f, 1);  // PCM
+    zapis16(f, 1);  // mono
     zapis32(f, FREKVENCIA);
-    zapis32(f, FREKVENCIA * 2);    // bytes per second
-    zapis16(f, 2);                 // block alignment
-    zapis16(f, 16);                // bits per sample
+    zapis32(f, FREKVENCIA * 2);  // bytes per second
+    zapis16(f, 2);               // block alignment
+    zapis16(f, 16);              // bits per sample
     std::fputs("data", f);
     zapis32(f, data);
     for (double x : z.v)

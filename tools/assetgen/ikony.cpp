@@ -15,16 +15,16 @@
 namespace {
 
 // Everything is placed in tile units: 0..1 across and down.
-const double OKRAJ = 0.03;     // free margin round the tile
-const double ROH = 0.17;       // corner radius
-const double HLADINA = 0.34;   // the sea's surface
-const double LOD_X0 = 0.08;    // the boat's stern
-const double LOD_SIRKA = 0.84; // and its length; its height is a quarter of that
-const double LOD_STRED = 0.64; // the boat's centre line
+const double OKRAJ = 0.03;      // free margin round the tile
+const double ROH = 0.17;        // corner radius
+const double HLADINA = 0.34;    // the sea's surface
+const double LOD_X0 = 0.08;     // the boat's stern
+const double LOD_SIRKA = 0.84;  // and its length; its height is a quarter of that
+const double LOD_STRED = 0.64;  // the boat's centre line
 
 // Fine pixels per sprite pixel: finer than the 4 x 4 samples of the largest icon.
 const int JEMNOST = 12;
-const int VZORKY = 4; // samples per icon pixel along each axis
+const int VZORKY = 4;  // samples per icon pixel along each axis
 
 struct Bublina {
     double x, y, r;
@@ -126,7 +126,7 @@ std::vector<unsigned char> maluj_ikonu(int n, const Platno &lod)
             }
             unsigned char *o = &rgba[((size_t)py * n + px) * 4];
             if (pokryte == 0)
-                continue; // transparent black
+                continue;  // transparent black
             o[0] = (unsigned char)std::lround(obmedz(r / pokryte, 0, 255));
             o[1] = (unsigned char)std::lround(obmedz(g / pokryte, 0, 255));
             o[2] = (unsigned char)std::lround(obmedz(b / pokryte, 0, 255));
@@ -136,7 +136,7 @@ std::vector<unsigned char> maluj_ikonu(int n, const Platno &lod)
     return rgba;
 }
 
-} // namespace
+}  // namespace
 
 bool zapis_ikony(const std::string &dir)
 {

@@ -7,8 +7,8 @@
 namespace {
 
 // The arrow outline, tip first, clockwise on the screen.
-const double SIPKA[][2] = {{0.5, 0.5}, {19.5, 17.5}, {11.5, 18.5}, {16.5, 27.0},
-                           {12.5, 29.0}, {7.5, 20.5}, {0.5, 26.0}};
+const double SIPKA[][2] = {{0.5, 0.5},   {19.5, 17.5}, {11.5, 18.5}, {16.5, 27.0},
+                           {12.5, 29.0}, {7.5, 20.5},  {0.5, 26.0}};
 const int VRCHOLY = 7;
 
 // Distance from (x, y) to the arrow's outline, negative inside. The outline is not
@@ -29,7 +29,7 @@ double vzdialenost(double x, double y)
     return dnu ? -best : best;
 }
 
-} // namespace
+}  // namespace
 
 BITMAP *maluj_kurzor()
 {

@@ -11,12 +11,12 @@ const double PI = 3.14159265358979;
 
 // A hull lying along x: a rounded bow on the right, a tapering stern on the left.
 struct Trup {
-    double x0, x1; // stern tip, bow tip
-    double yc;     // centre line
-    double h;      // half height amidships
-    double luk;    // length of the rounded bow
-    double kor;    // length of the tapering stern
-    double koniec; // half height left at the stern tip, as a fraction of h
+    double x0, x1;  // stern tip, bow tip
+    double yc;      // centre line
+    double h;       // half height amidships
+    double luk;     // length of the rounded bow
+    double kor;     // length of the tapering stern
+    double koniec;  // half height left at the stern tip, as a fraction of h
 };
 
 double polovyska(const Trup &t, double x, double &sklon)
@@ -38,11 +38,11 @@ double polovyska(const Trup &t, double x, double &sklon)
 }
 
 struct Vzhlad {
-    Farba horna, dolna;   // hull above and below the boot line
-    Farba veza;           // conning tower
-    Farba pruh;           // band round the tower
-    Farba vrtula;         // propeller
-    double hranica;       // boot line, as a fraction of the half height (below the centre is +)
+    Farba horna, dolna;  // hull above and below the boot line
+    Farba veza;          // conning tower
+    Farba pruh;          // band round the tower
+    Farba vrtula;        // propeller
+    double hranica;      // boot line, as a fraction of the half height (below the centre is +)
 };
 
 void maluj_trup(Platno &p, const Trup &t, const Vzhlad &v)
@@ -77,8 +77,8 @@ void maluj_blok(Platno &p, double x0, double y0, double x1, double y1, Farba f, 
             if (dx * dx + dy * dy > r * r)
                 return false;
         }
-        double u = (x - x0) / (x1 - x0) * 2 - 1;   // -1 stern side .. 1 bow side
-        double w = (y - y0) / (y1 - y0);            // 0 top .. 1 bottom
+        double u = (x - x0) / (x1 - x0) * 2 - 1;  // -1 stern side .. 1 bow side
+        double w = (y - y0) / (y1 - y0);          // 0 top .. 1 bottom
         double nx = 0.55 * u * u * u, ny = -0.5 * (1 - plynulo(0.0, 0.18, w)), nz = 1;
         double d = std::sqrt(nx * nx + ny * ny + nz * nz);
         c = osvetli(f, nx / d, ny / d, nz / d, 0.3);
@@ -103,7 +103,7 @@ void maluj_kyl(Platno &p, double x0, double x1, double y0, double y1, double zuz
         if (y < y0 || y > y1)
             return false;
         double ym = (y0 + y1) / 2;
-        double w = std::fabs(y - ym) / ((y1 - y0) / 2); // 0 centre .. 1 tip
+        double w = std::fabs(y - ym) / ((y1 - y0) / 2);  // 0 centre .. 1 tip
         double right = x1 - (x1 - x0) * zuzenie * w;
         if (x < x0 || x > right)
             return false;
@@ -125,7 +125,7 @@ void maluj_vrtulu(Platno &p, double cx, double cy, double rx, double ry, Farba f
     });
 }
 
-} // namespace
+}  // namespace
 
 BITMAP *maluj_ponorku_hraca()
 {

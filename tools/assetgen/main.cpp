@@ -58,7 +58,7 @@ bool pisma(const std::string &out)
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -110,9 +110,11 @@ int main(int argc, char **argv)
     };
     for (const Polozka &p : polozky) {
         ok = uloz_a_uvolni(maluj_torpedo_polozku(p.stav, pismo.c_str()),
-                           out + "/gfx/shop/torpedo_" + p.subor + ".tga") && ok;
+                           out + "/gfx/shop/torpedo_" + p.subor + ".tga") &&
+             ok;
         ok = uloz_a_uvolni(maluj_navnadu_polozku(p.stav, pismo.c_str()),
-                           out + "/gfx/shop/navnada_" + p.subor + ".tga") && ok;
+                           out + "/gfx/shop/navnada_" + p.subor + ".tga") &&
+             ok;
     }
     ok = zapis_bubny((out + "/sfx/briefing/beat.wav").c_str()) && ok;
     return ok ? 0 : 1;

@@ -24,7 +24,7 @@ std::vector<unsigned long> dekoduj_utf8(const char *s)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 bool pis_na_stred(Platno &p, const char *pismo, int velkost, const char *text, double x, double y, Farba f)
 {

@@ -44,7 +44,7 @@ int na_farbu(Farba f)
 
 Farba osvetli(Farba zaklad, double nx, double ny, double nz, double lesk)
 {
-    const double lx = -0.45, ly = -0.65, lz = 0.61; // unit vector towards the light
+    const double lx = -0.45, ly = -0.65, lz = 0.61;  // unit vector towards the light
     double d = nx * lx + ny * ly + nz * lz;
     double dif = d > 0 ? d : 0;
     // Reflection of the light about the normal, compared with the view direction (0, 0, 1).
@@ -128,7 +128,7 @@ BITMAP *Platno::Zmensi() const
 
 bool uloz(BITMAP *bmp, const char *cesta)
 {
-    static PALETTE pal; // unused for true-colour images, but save_bitmap wants one
+    static PALETTE pal;  // unused for true-colour images, but save_bitmap wants one
     if (save_bitmap(cesta, bmp, pal) != 0) {
         std::fprintf(stderr, "ponorka-assetgen: cannot write %s\n", cesta);
         return false;

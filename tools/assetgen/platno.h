@@ -11,24 +11,24 @@ struct Farba {
     double r, g, b;
 };
 
-Farba zmiesaj(Farba a, Farba b, double t);   // a at t = 0, b at t = 1
+Farba zmiesaj(Farba a, Farba b, double t);  // a at t = 0, b at t = 1
 Farba krat(Farba a, double k);
 Farba plus(Farba a, Farba b);
-int na_farbu(Farba f);                        // clamped makecol32
+int na_farbu(Farba f);  // clamped makecol32
 
 // Shades a surface point of colour `zaklad` whose normal is (nx, ny, nz) (screen x right,
 // y down, z towards the viewer) under one light from the upper left and in front.
 Farba osvetli(Farba zaklad, double nx, double ny, double nz, double lesk);
 
 double obmedz(double v, double lo, double hi);
-double plynulo(double e0, double e1, double x); // smoothstep
+double plynulo(double e0, double e1, double x);  // smoothstep
 
 // Deterministic pseudo-random numbers: the same art on every build.
 class Nahoda {
 public:
     explicit Nahoda(uint32_t semeno) : Stav(semeno) {}
     uint32_t Dalsie();
-    double Cislo(); // 0 <= x < 1
+    double Cislo();  // 0 <= x < 1
 private:
     uint32_t Stav;
 };
@@ -57,7 +57,7 @@ public:
     void Primiesaj(int fx, int fy, Farba c, double a);
     Farba Citaj(int fx, int fy) const;
 
-    BITMAP *Zmensi() const; // a new 24-bit bitmap W x H; the caller destroys it
+    BITMAP *Zmensi() const;  // a new 24-bit bitmap W x H; the caller destroys it
 
 private:
     int W, H, S;
@@ -69,10 +69,14 @@ template <class F> void Platno::Maluj(double x0, double y0, double x1, double y1
 {
     int fx0 = (int)(x0 * S) - 1, fy0 = (int)(y0 * S) - 1;
     int fx1 = (int)(x1 * S) + 1, fy1 = (int)(y1 * S) + 1;
-    if (fx0 < 0) fx0 = 0;
-    if (fy0 < 0) fy0 = 0;
-    if (fx1 > W * S - 1) fx1 = W * S - 1;
-    if (fy1 > H * S - 1) fy1 = H * S - 1;
+    if (fx0 < 0)
+        fx0 = 0;
+    if (fy0 < 0)
+        fy0 = 0;
+    if (fx1 > W * S - 1)
+        fx1 = W * S - 1;
+    if (fy1 > H * S - 1)
+        fy1 = H * S - 1;
     for (int fy = fy0; fy <= fy1; fy++) {
         for (int fx = fx0; fx <= fx1; fx++) {
             double x = (fx + 0.5) / S, y = (fy + 0.5) / S;

@@ -106,29 +106,30 @@ void maluj_torpedo_velke(Platno &p)
             return true;
         });
     }
-    valec(p, 40, 372, yc, h,
-          [&](double x, double &sklon) {
-              sklon = 0;
-              if (x < 44 || x > 370)
-                  return 0.0;
-              if (x < 120) {
-                  sklon = -0.3;
-                  return h * (0.4 + 0.6 * std::sin((x - 44) / 76 * 1.5708));
-              }
-              if (x > 300) {
-                  double u = (x - 300) / 70;
-                  sklon = u;
-                  return h * std::sqrt(std::fmax(0.0, 1 - u * u));
-              }
-              return h;
-          },
-          [&](double x, double) {
-              if (x > 296)
-                  return std::fabs(x - 298) < 2.5 ? Farba{50, 50, 56} : Farba{200, 60, 40};
-              if (std::fabs(x - 140) < 2 || std::fabs(x - 230) < 2)
-                  return Farba{80, 86, 94}; // section joints
-              return Farba{190, 196, 202};
-          });
+    valec(
+        p, 40, 372, yc, h,
+        [&](double x, double &sklon) {
+            sklon = 0;
+            if (x < 44 || x > 370)
+                return 0.0;
+            if (x < 120) {
+                sklon = -0.3;
+                return h * (0.4 + 0.6 * std::sin((x - 44) / 76 * 1.5708));
+            }
+            if (x > 300) {
+                double u = (x - 300) / 70;
+                sklon = u;
+                return h * std::sqrt(std::fmax(0.0, 1 - u * u));
+            }
+            return h;
+        },
+        [&](double x, double) {
+            if (x > 296)
+                return std::fabs(x - 298) < 2.5 ? Farba{50, 50, 56} : Farba{200, 60, 40};
+            if (std::fabs(x - 140) < 2 || std::fabs(x - 230) < 2)
+                return Farba{80, 86, 94};  // section joints
+            return Farba{190, 196, 202};
+        });
 }
 
 void maluj_navnadu_velku(Platno &p)
@@ -142,31 +143,32 @@ void maluj_navnadu_velku(Platno &p)
             double d = std::hypot((fx + 0.5) / s - 300, (fy + 0.5) / s - yc);
             p.Primiesaj(fx, fy, Farba{255, 230, 90}, 0.75 * gauss(d, 34));
         }
-    valec(p, 70, 300, yc, h,
-          [&](double x, double &sklon) {
-              sklon = 0;
-              if (x < 76 || x > 296)
-                  return 0.0;
-              if (x < 92) {
-                  double u = (92 - x) / 16;
-                  sklon = -u;
-                  return h * std::sqrt(std::fmax(0.0, 1 - u * u));
-              }
-              if (x > 280) {
-                  double u = (x - 280) / 16;
-                  sklon = u;
-                  return h * std::sqrt(std::fmax(0.0, 1 - u * u));
-              }
-              return h;
-          },
-          [&](double x, double y) {
-              // Hazard bands on an olive canister.
-              double pas = std::fmod(x + (y - yc) * 0.6 + 400, 24.0);
-              bool pruhy = x > 200 && x < 262;
-              if (pruhy)
-                  return pas < 12 ? Farba{226, 190, 40} : Farba{30, 30, 30};
-              return Farba{110, 118, 70};
-          });
+    valec(
+        p, 70, 300, yc, h,
+        [&](double x, double &sklon) {
+            sklon = 0;
+            if (x < 76 || x > 296)
+                return 0.0;
+            if (x < 92) {
+                double u = (92 - x) / 16;
+                sklon = -u;
+                return h * std::sqrt(std::fmax(0.0, 1 - u * u));
+            }
+            if (x > 280) {
+                double u = (x - 280) / 16;
+                sklon = u;
+                return h * std::sqrt(std::fmax(0.0, 1 - u * u));
+            }
+            return h;
+        },
+        [&](double x, double y) {
+            // Hazard bands on an olive canister.
+            double pas = std::fmod(x + (y - yc) * 0.6 + 400, 24.0);
+            bool pruhy = x > 200 && x < 262;
+            if (pruhy)
+                return pas < 12 ? Farba{226, 190, 40} : Farba{30, 30, 30};
+            return Farba{110, 118, 70};
+        });
     p.Maluj(280, yc - 22, 330, yc + 22, [&](double x, double y, Farba &c) {
         double u = (x - 304) / 16, v = (y - yc) / 20;
         if (u * u + v * v > 1)
@@ -211,7 +213,7 @@ BITMAP *polozka(StavPolozky stav, const char *pismo, const char *nazov, void (*o
     return ok ? p.Zmensi() : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 BITMAP *maluj_torpedo_polozku(StavPolozky stav, const char *pismo)
 {

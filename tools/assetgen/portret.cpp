@@ -38,8 +38,7 @@ bool v_mnohouholniku(const double (*v)[2], int n, double x, double y)
 {
     bool dnu = false;
     for (int i = 0, j = n - 1; i < n; j = i++) {
-        if ((v[i][1] > y) != (v[j][1] > y) &&
-            x < (v[j][0] - v[i][0]) * (y - v[i][1]) / (v[j][1] - v[i][1]) + v[i][0])
+        if ((v[i][1] > y) != (v[j][1] > y) && x < (v[j][0] - v[i][0]) * (y - v[i][1]) / (v[j][1] - v[i][1]) + v[i][0])
             dnu = !dnu;
     }
     return dnu;
@@ -97,7 +96,7 @@ double rameno(double x)
     return 370 + 66 * std::pow(dx, 2.2);
 }
 
-double vystrih(double y) // half-width of the jacket's opening at the chest
+double vystrih(double y)  // half-width of the jacket's opening at the chest
 {
     return y < 380 ? 0 : (y - 380) * 0.45;
 }
@@ -144,7 +143,7 @@ void kosela_a_kravata(Platno &p)
             return true;
         }
         if (y >= 368 && y <= 386 && std::fabs(dx) < 13 - (y - 368) * 0.2) {
-            c = osvetli(Farba{30, 32, 56}, dx / 20, (y - 377) / 18, 0.8, 0.3); // the knot
+            c = osvetli(Farba{30, 32, 56}, dx / 20, (y - 377) / 18, 0.8, 0.3);  // the knot
             return true;
         }
         double tien = gauss(std::fabs(dx) - vystrih(y), 7);
@@ -153,8 +152,8 @@ void kosela_a_kravata(Platno &p)
     });
     // Collar wings on either side of the knot.
     for (int strana = -1; strana <= 1; strana += 2) {
-        const double v[4][2] = {{CX + strana * 37, 352}, {CX + strana * 9, 372},
-                                {CX + strana * 18, 402}, {CX + strana * 46, 382}};
+        const double v[4][2] = {
+            {CX + strana * 37, 352}, {CX + strana * 9, 372}, {CX + strana * 18, 402}, {CX + strana * 46, 382}};
         p.Maluj(CX - 50, 348, CX + 50, 408, [&](double x, double y, Farba &c) {
             if (!v_mnohouholniku(v, 4, x, y))
                 return false;
@@ -195,8 +194,8 @@ void gombiky_a_stuzky(Platno &p)
         priesvitna_elipsa(p, g[0] + 2, g[1] + 6, 7, 3, Farba{0, 0, 0}, 0.5);
     }
     // Medal ribbons on the left breast (the viewer's right).
-    const Farba stuzky[] = {{170, 30, 40}, {230, 190, 60}, {40, 80, 160}, {240, 240, 240},
-                            {30, 120, 70}, {170, 30, 40}};
+    const Farba stuzky[] = {{170, 30, 40},   {230, 190, 60}, {40, 80, 160},
+                            {240, 240, 240}, {30, 120, 70},  {170, 30, 40}};
     for (int i = 0; i < 6; i++) {
         double x0 = CX + 96 + (i % 3) * 20, y0 = 428 + (i / 3) * 10;
         Farba f = stuzky[i];
@@ -297,7 +296,8 @@ void brada(Platno &p)
         bool b = je_brada(x, y);
         // The moustache: two drooping wings above the lips.
         double my = 322 + 0.004 * dx * dx;
-        bool fuzy = std::fabs(dx) < 42 && y > my - 9 + 0.01 * std::fabs(dx) && y < my + 4 && !(std::fabs(dx) < 3 && y < my - 4);
+        bool fuzy =
+            std::fabs(dx) < 42 && y > my - 9 + 0.01 * std::fabs(dx) && y < my + 4 && !(std::fabs(dx) < 3 && y < my - 4);
         // The edge of the beard is ragged.
         double w = hlava_sirka(y);
         if (b && std::fabs(dx) > w - 2 && zrno(x, std::floor(y / 3)) < 0.5)
@@ -342,7 +342,7 @@ void oko(Platno &p, double cx, double cy, int strana)
         if (dy < -vyska - 2.4 || dy > vyska * 0.8)
             return false;
         if (dy < -vyska + 0.6) {
-            c = Farba{52, 34, 30}; // lid and lashes
+            c = Farba{52, 34, 30};  // lid and lashes
             return true;
         }
         double d = std::hypot(x - cx, y - cy - 0.5);
@@ -353,13 +353,13 @@ void oko(Platno &p, double cx, double cy, int strana)
         else
             c = krat(Farba{232, 228, 220}, 0.8 + 0.15 * (dy + vyska) / (2 * vyska));
         if (dy < -vyska + 3.0)
-            c = krat(c, 0.7); // the lid's shadow on the eye
+            c = krat(c, 0.7);  // the lid's shadow on the eye
         return true;
     });
     elipsoid(p, cx - 2.2, cy - 2.0, 1.4, 1.4, Farba{255, 255, 255}, 0);
     // Heavy grey brows, lowered towards the nose: a stern look.
     p.Maluj(cx - 26, cy - 32, cx + 26, cy - 8, [&](double x, double y, Farba &c) {
-        double dx = (x - cx) * strana; // positive towards the temple
+        double dx = (x - cx) * strana;  // positive towards the temple
         if (std::fabs(dx) > 23)
             return false;
         double u = dx / 23;
@@ -435,7 +435,7 @@ void ciapka(Platno &p)
         c = osvetli(Farba{26, 28, 38}, nx, 0.1, std::sqrt(1 - nx * nx), 0.3);
         double sn = 178 + 2 * (dx / 90) * (dx / 90);
         if (std::fabs(y - sn) < 2.2 || std::fabs(y - sn - 4.6) < 2.2) {
-            double zavit = std::fmod(x - y + 400, 4.0) / 4.0; // twisted cord
+            double zavit = std::fmod(x - y + 400, 4.0) / 4.0;  // twisted cord
             c = osvetli(ZLATO, nx, (y - sn) / 4, 0.8, 0.5);
             c = krat(c, 0.8 + 0.35 * zavit);
         }
@@ -451,7 +451,7 @@ void odznak(Platno &p)
     // A wreath of gold leaves round an anchor, on a dark oval.
     elipsoid(p, cx, cy, 27, 24, Farba{22, 26, 48}, 0.2);
     for (int i = 0; i < 8; i++) {
-        double a = 0.5 + i * 0.3; // from the lower middle up round each side
+        double a = 0.5 + i * 0.3;  // from the lower middle up round each side
         for (int strana = -1; strana <= 1; strana += 2) {
             double lx = cx + strana * 25 * std::sin(a), ly = cy + 21 * std::cos(a);
             elipsoid(p, lx, ly, 3.6, 5.4, ZLATO, 0.7);
@@ -514,7 +514,7 @@ void ram(Platno &p)
     });
 }
 
-} // namespace
+}  // namespace
 
 BITMAP *maluj_portret()
 {

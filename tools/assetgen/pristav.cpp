@@ -9,8 +9,8 @@
 namespace {
 
 const double W = 1280, H = 1024;
-const double HORIZONT = 600; // where the far shore meets the water
-const double NABREZIE = 830; // top of the quay's front edge
+const double HORIZONT = 600;  // where the far shore meets the water
+const double NABREZIE = 830;  // top of the quay's front edge
 
 double gauss(double d, double sirka)
 {
@@ -82,7 +82,7 @@ void breh(Platno &p)
     while (x < W) {
         double sirka = 40 + n.Cislo() * 90, vyska = 20 + n.Cislo() * 70;
         if (n.Cislo() < 0.15)
-            vyska += 60; // an occasional tower
+            vyska += 60;  // an occasional tower
         double x0 = x, x1 = x + sirka, top = HORIZONT - vyska;
         uint32_t semeno = n.Dalsie();
         p.Maluj(x0, top, x1, HORIZONT, [&](double px, double py, Farba &c) {
@@ -132,7 +132,8 @@ void zeriav(Platno &p, double x, double smer)
         if (py > vrch && (std::fabs(px - (x - pol)) < 3 || std::fabs(px - (x + pol)) < 3))
             je = true;
         double k = std::fmod(py - vrch, 44.0);
-        if (py > vrch && std::fabs(px - x) < pol && (std::fabs((px - x + pol) - k) < 1.6 || std::fabs((x + pol - px) - k) < 1.6))
+        if (py > vrch && std::fabs(px - x) < pol &&
+            (std::fabs((px - x + pol) - k) < 1.6 || std::fabs((x + pol - px) - k) < 1.6))
             je = true;
         // The cab, the jib and its stay.
         if (py > vrch - 6 && py < vrch + 26 && std::fabs(px - x) < 30)
@@ -140,7 +141,8 @@ void zeriav(Platno &p, double x, double smer)
         double koniec = x + smer * 240;
         if (na_useku(px, py, x, vrch, koniec, vrch + 14, 4))
             je = true;
-        if (na_useku(px, py, x, vrch - 36, koniec, vrch + 10, 1.5) || na_useku(px, py, x, vrch - 36, x - smer * 50, vrch, 1.5))
+        if (na_useku(px, py, x, vrch - 36, koniec, vrch + 10, 1.5) ||
+            na_useku(px, py, x, vrch - 36, x - smer * 50, vrch, 1.5))
             je = true;
         if (std::fabs(px - x) < 2 && py > vrch - 36 && py < vrch)
             je = true;
@@ -208,7 +210,7 @@ void nabrezie(Platno &p)
         if (v_prkne < 0.06 || spoj < 2.0)
             c = krat(c, 0.45);
         else if (v_prkne < 0.14)
-            c = krat(c, 1.12); // the lit front edge of the plank
+            c = krat(c, 1.12);  // the lit front edge of the plank
         return true;
     });
 }
@@ -253,7 +255,7 @@ void lampa(Platno &p, double x)
         }
 }
 
-} // namespace
+}  // namespace
 
 BITMAP *maluj_pristav()
 {

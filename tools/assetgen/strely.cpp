@@ -13,7 +13,7 @@ BITMAP *maluj_torpedo()
     // Tail fins above and below the body, swept back towards the left end.
     p.Maluj(0.0, 0.0, 6.0, 10.0, [&](double x, double y, Farba &c) {
         double dy = std::fabs(y - yc);
-        double koren = 5.5, spicka = 3.0; // fin length at the body and at the tip
+        double koren = 5.5, spicka = 3.0;  // fin length at the body and at the tip
         double w = obmedz((dy - 2.0) / 2.6, 0.0, 1.0);
         if (x < 0.8 || dy > 4.7 || x > 0.8 + koren - (koren - spicka) * w)
             return false;

@@ -185,8 +185,7 @@ public:
     // the mission limits nor the options of a script apply.
     Prehravanie(const VolbyNastroja &nastavenia, const Skript &skript, FILE *subor_stopy, bool z_dema)
         : v(nastavenia), kurzor(skript), stopa(subor_stopy), demo(z_dema)
-    {
-    }
+    {}
 
     int stav = 0;  // the exit status when a hook ended the run
 

@@ -21,7 +21,6 @@ struct Usek {
 // run no key is held.
 struct Skript {
     std::vector<Usek> useky;
-
 };
 
 // Walks a script step by step, from step 1 on.

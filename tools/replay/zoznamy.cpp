@@ -12,8 +12,7 @@ namespace {
 // More objects than any list can hold in a run; a longer walk means a cycle.
 const long NAJVIAC_OBJEKTOV = 10000000;
 
-template <class Trieda>
-std::string skontroluj(const char *meno, const Objekt *zac, const Objekt *kon)
+template <class Trieda> std::string skontroluj(const char *meno, const Objekt *zac, const Objekt *kon)
 {
     std::string m = std::string(meno) + ": ";
     if ((zac == nullptr) != (kon == nullptr))
