@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config python3
+  build-essential cmake pkg-config clang-format
   liballegro4-dev libfreetype-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf fonts-open-sans fonts-oldstandard

@@ -34,13 +34,13 @@ BriefingRozmery briefing_rozmery(int w, int h)
     return r;
 }
 
-BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *font, ALFONT_FONT *prompt_font, int farba,
+BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *pismo, ALFONT_FONT *prompt_font, int farba,
                            const char *text)
 {
     BriefingStav s;
     s.buffer = buffer;
     s.portret = portret;
-    s.font = font;
+    s.font = pismo;
     s.prompt_font = prompt_font;
     s.farba = farba;
     s.text = text;
@@ -136,11 +136,11 @@ void briefing(ALFONT_FONT *pismo, int color, char *text)
     briefing(pismo, color, text, false);
 }
 
-void briefing(ALFONT_FONT *font, int color, char *text, bool sam_sa_zavrie)
+void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
 {
     BriefingRozmery r = briefing_rozmery(width, height);
-    if (font)
-        alfont_set_font_size(font, r.riadok);
+    if (pismo)
+        alfont_set_font_size(pismo, r.riadok);
 
     ALFONT_FONT *prompt_font = alfont_load_font("data/fonts/copperlate.ttf");
     if (prompt_font)
@@ -160,7 +160,7 @@ void briefing(ALFONT_FONT *font, int color, char *text, bool sam_sa_zavrie)
         if (hudba)
             play_sample(hudba, 128, 128, 1000, 1);
 
-        BriefingStav s = briefing_stav(buffer, portret, font, prompt_font, color, text);
+        BriefingStav s = briefing_stav(buffer, portret, pismo, prompt_font, color, text);
         bool opakovanie_rovnake = text_nepriehladny();
         int napisane = -1;  // when the text was fully typed, by the game timer
         auto uplynulo = [&] { return sam_sa_zavrie && napisane >= 0 && ido - napisane >= BRIEFING_DEMA_MS; };

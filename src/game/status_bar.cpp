@@ -49,7 +49,7 @@ void drawProgressBar(BITMAP *bmp, int x, int y, int w, int h, int r1, int g1, in
         drawBorder(bmp, x, y, x + w, y + h, outline_color);
 }
 
-void drawStatusBar(BITMAP *bmp, ALFONT_FONT *font, int health, int navnada, int torpedo1, int torpedo2, int torpedo3,
+void drawStatusBar(BITMAP *bmp, ALFONT_FONT *pismo, int health, int navnada, int torpedo1, int torpedo2, int torpedo3,
                    int torpedo4, int torpeda, int navnady, int cas, int peniaze, bool, int color1, int color2)
 {
     const int W = SCREEN_W;
@@ -106,8 +106,8 @@ void drawStatusBar(BITMAP *bmp, ALFONT_FONT *font, int health, int navnada, int 
     floodfill(bmp, box_x + box_w / 2, H - medzera - box_h + 1, cierna);
 
     const int zelena = makecol(76, 176, 76);
-    alfont_textprintf_centre_aa(bmp, font, box_x + box_w / 2, medzera, zelena, "%d", torpeda);
-    alfont_textprintf_centre_aa(bmp, font, box_x + box_w / 2, H - medzera - box_h, zelena, "%d", navnady);
-    alfont_textprintf_centre_aa(bmp, font, okraj + zdravie_w / 2, H - medzera - zdravie_h, makecol(176, 76, 76),
+    alfont_textprintf_centre_aa(bmp, pismo, box_x + box_w / 2, medzera, zelena, "%d", torpeda);
+    alfont_textprintf_centre_aa(bmp, pismo, box_x + box_w / 2, H - medzera - box_h, zelena, "%d", navnady);
+    alfont_textprintf_centre_aa(bmp, pismo, okraj + zdravie_w / 2, H - medzera - zdravie_h, makecol(176, 76, 76),
                                 "$ %d \t\t %d:%d", peniaze, minuty, sekundy);
 }

@@ -63,7 +63,7 @@ void exercise(ALFONT_FONT *f, const std::string &text, unsigned int params)
 
 }  // namespace
 
-void fuzz_text_layer(const unsigned char *font, size_t font_size, const unsigned char *text, size_t text_size,
+void fuzz_text_layer(const unsigned char *pismo, size_t font_size, const unsigned char *text, size_t text_size,
                      unsigned int params)
 {
     if (alfont_init() != 0)
@@ -82,7 +82,7 @@ void fuzz_text_layer(const unsigned char *font, size_t font_size, const unsigned
     if (out == NULL)
         return;
     if (font_size > 0)
-        fwrite(font, 1, font_size, out);
+        fwrite(pismo, 1, font_size, out);
     fclose(out);
 
     ALFONT_FONT *f = alfont_load_font(path.c_str());
