@@ -9,16 +9,9 @@ ID=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/layout.sh"
 source "$HERE/../system/xvfb.sh"
-T=$(mktemp -d)
+game_test_frame install
+T=$OUT
 ROOT=$T/root
-GAME_PID=
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  xvfb_stop
-  rm -rf "$T"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$ROOT cmake --install "$BUILD" --prefix /usr >"$T/install.log" || { cat "$T/install.log" >&2; fail "cmake --install"; }
 diff <(expected_layout "$BUILD/run" "$ID") <(cd "$ROOT" && find . ! -type d | sed 's#^\./##' | LC_ALL=C sort) ||

@@ -8,15 +8,8 @@ RUN_DIR=$(cd "$1" && pwd)
 INSTALLED=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/xvfb.sh"
-T=$(mktemp -d)
-GAME_PID=
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  xvfb_stop
-  rm -rf "$T"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+game_test_frame data
+T=$OUT
 
 # The compiled-in install path is the last place looked at; installed data there would
 # be found by every case below.

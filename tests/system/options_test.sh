@@ -8,15 +8,7 @@ VERSION=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/xvfb.sh"
 GAME=$RUN_DIR/ponorka
-OUT=$(mktemp -d)
-GAME_PID=
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  xvfb_stop
-  rm -rf "$OUT"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+game_test_frame options
 
 # Runs the game without a display; sets RC and leaves its output in $OUT/o and $OUT/e.
 run() {

@@ -6,16 +6,7 @@ RUN_DIR=$1
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/xvfb.sh"
 cd "$RUN_DIR"
-OUT=$(mktemp -d)
-GAME_PID=
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  xvfb_stop
-  rm -rf "$OUT"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+game_test_frame startup
 
 # No display at all.
 set +e
