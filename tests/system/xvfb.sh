@@ -226,8 +226,8 @@ game_test_cleanup() {
 }
 fail() {
   echo "FAIL ($GAME_TEST): $*" >&2
-  tail -n 8 "$OUT/game.out" >&2 || true
-  cat "$OUT/game.err" >&2 || true
+  if [ -f "$OUT/game.out" ]; then tail -n 8 "$OUT/game.out" >&2; fi
+  if [ -f "$OUT/game.err" ]; then cat "$OUT/game.err" >&2; fi
   exit 1
 }
 # The commander's portrait lights much of its box: a briefing is on screen.
