@@ -17,18 +17,8 @@ RUNS=${3:-3}
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/../../tests/system/xvfb.sh"
 
-WORK=$(mktemp -d)
-GAME_PID=
-cleanup() {
-  [ -n "${DISPLAY:-}" ] && release_everything
-  if [ -n "$GAME_PID" ]; then
-    kill "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
-  xvfb_stop
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+game_test_frame screens_cpu
+WORK=$OUT
 
 # Nanoseconds on a processor: every thread of the game so far, and its main
 # thread alone (the rest are Allegro's timer and background threads).
@@ -59,11 +49,6 @@ wander() {
   done
 }
 measure_moving() { measure_during wander "$1"; }
-fail() {
-  echo "screens_cpu: $*" >&2
-  tail -n 5 "$WORK/game.out" >&2 || true
-  exit 1
-}
 
 xvfb_start
 cd "$RUN_DIR"

@@ -134,7 +134,7 @@ void shop_pass(ObchodStav &s)
         if (mys_na_torpede(s) && mozme_kupit && torpedo_kupitelne) {
             *s.peniaze -= s.cena_torpedo;
             *s.torpeda += 1;
-            printf("Torpedo kupene\nPocet torped %d\nPeniaze %d\n", *s.torpeda, *s.peniaze);
+            vypis_nakup(POLOZKA_TORPEDO, *s.torpeda, *s.peniaze);
             mozme_kupit = false;
             if (s.pozorovatel)
                 s.pozorovatel->kupene(POLOZKA_TORPEDO);
@@ -142,7 +142,7 @@ void shop_pass(ObchodStav &s)
         if (mys_na_navnade(s) && mozme_kupit && navnada_kupitelna) {
             *s.peniaze -= s.cena_navnada;
             *s.navnady += 1;
-            printf("Navnada kupena\nPocet navnad %d\nPeniaze %d\n", *s.navnady, *s.peniaze);
+            vypis_nakup(POLOZKA_NAVNADA, *s.navnady, *s.peniaze);
             mozme_kupit = false;
             if (s.pozorovatel)
                 s.pozorovatel->kupene(POLOZKA_NAVNADA);

@@ -90,13 +90,18 @@ TEST(DemoStepLine, BadWordsAndCountsAreTold)
 
 class DemoChecksum : public ::testing::Test {
 protected:
-    // A world with the boat moved and something in every list.
-    static void napln(Spravca &s)
+    // A world with the boat moved and something in every list; the two
+    // enemies the other way round when `obratene`.
+    static void napln(Spravca &s, bool obratene = false)
     {
         s.GetHrac().SetPx(300.25);
         s.GetHrac().SetMoney(150);
-        s.Pridaj(TYP_NEPR1, 900, 300, 0.3, 0.3, 270, 1500, 1500, 0.2, 100);
-        s.Pridaj(TYP_NEPR1, 950, 400, 1.0, 1.0, 270, 1000, 1000, 0.2, 50);
+        for (int i = 0; i < 2; i++) {
+            if ((i == 0) != obratene)
+                s.Pridaj(TYP_NEPR1, 900, 300, 0.3, 0.3, 270, 1500, 1500, 0.2, 100);
+            else
+                s.Pridaj(TYP_NEPR1, 950, 400, 1.0, 1.0, 270, 1000, 1000, 0.2, 50);
+        }
         s.Pridaj(TYP_STRELA1, 400, 300, 1, 2, 90, 1000, 1000, 0.4, 50);
         s.Pridaj(TYP_STRELA2, 200, 300, 1, 1, 90, 300, 300, 0, 0);
         s.Pridaj(TYP_STRELA3, 800, 300, 1, 2, 270, 1000, 1000, 0.4, 50);
@@ -140,14 +145,7 @@ TEST_F(DemoChecksum, OneBitOfAnyObjectOrTheOrderChangesIt)
 
     // The same two enemies the other way round.
     Spravca b;
-    b.GetHrac().SetPx(300.25);
-    b.GetHrac().SetMoney(150);
-    b.Pridaj(TYP_NEPR1, 950, 400, 1.0, 1.0, 270, 1000, 1000, 0.2, 50);
-    b.Pridaj(TYP_NEPR1, 900, 300, 0.3, 0.3, 270, 1500, 1500, 0.2, 100);
-    b.Pridaj(TYP_STRELA1, 400, 300, 1, 2, 90, 1000, 1000, 0.4, 50);
-    b.Pridaj(TYP_STRELA2, 200, 300, 1, 1, 90, 300, 300, 0, 0);
-    b.Pridaj(TYP_STRELA3, 800, 300, 1, 2, 270, 1000, 1000, 0.4, 50);
-    b.Pridaj(TYP_STRELA4, 500, 300, 1, 3, 90, 300, 300, 0, 20);
+    napln(b, true);
     EXPECT_NE(kontrolny_sucet(b), povodny);
 
     uint64_t spat;
