@@ -1,22 +1,25 @@
 #!/usr/bin/env python3
 """Checks the include rules of src/ and prints its include graph.
 
-A unit is a header with its .cpp files (frame_loop.h, frame_loop.cpp). The
-folders may include only downwards: objects <- world <- game, text alone.
-No unit may reach itself through its includes. Exit 1 on a broken rule.
+A unit is a header with its .cpp files (frame_loop.h, frame_loop.cpp). Each
+folder may include only the folders named in its row of the folder table in
+SRC_DIR/README.md; a folder without a row is an error. No unit may reach
+itself through its includes. Exit 1 on a broken rule.
 Usage: include_graph.py SRC_DIR [--dot]
 """
 import os
 import re
 import sys
 
-# Which folders each folder may include besides itself.
-ALLOWED = {
-    "objects": set(),
-    "world": {"objects"},
-    "text": set(),
-    "game": {"objects", "world", "text"},
-}
+# The folder table of src/README.md: | `folder/` | holds | `a/`, `b/` or "nothing" |
+ROW = re.compile(r"^\|\s*`(\w+)/`\s*\|[^|]*\|([^|]*)\|\s*$", re.M)
+
+
+def allowed_from(readme):
+    """Which folders each folder may include besides itself, as the README's table says."""
+    with open(readme, encoding="utf-8") as f:
+        return {m.group(1): set(re.findall(r"`(\w+)/`", m.group(2))) for m in ROW.finditer(f.read())}
+
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
@@ -27,12 +30,15 @@ def unit_of(path):
 
 def main():
     src = sys.argv[1]
+    allowed = allowed_from(os.path.join(src, "README.md"))
     edges = {}
     errors = []
     for folder in sorted(os.listdir(src)):
         full = os.path.join(src, folder)
         if not os.path.isdir(full):
             continue
+        if folder not in allowed:
+            errors.append(f"{folder}/ has no row in the folder table of README.md")
         for name in sorted(os.listdir(full)):
             if not name.endswith((".h", ".cpp")):
                 continue
@@ -42,7 +48,7 @@ def main():
             unit = unit_of(rel)
             for inc in INCLUDE.findall(text):
                 target_folder = inc.split("/")[0]
-                if target_folder != folder and target_folder not in ALLOWED.get(folder, set()):
+                if target_folder != folder and target_folder not in allowed.get(folder, set()):
                     errors.append(f"{rel} includes {inc}: {folder}/ may not include {target_folder}/")
                 target = unit_of(inc)
                 if target != unit:

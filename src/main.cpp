@@ -1,8 +1,8 @@
 #include <allegro.h>
 
-#include "game/pokus.h"
-#include "game/priecinok_dat.h"
-#include "game/volby.h"
+#include "options/priecinok_dat.h"
+#include "options/volby.h"
+#include "start/pokus.h"
 
 int main(int argc, char **argv)
 {

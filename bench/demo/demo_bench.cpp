@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game/demo_priebeh.h"
-#include "game/demo_zapis.h"
-#include "game/frame_loop.h"
-#include "game/kontrolny_sucet.h"
+#include "demo/demo_priebeh.h"
+#include "demo/demo_zapis.h"
+#include "demo/kontrolny_sucet.h"
+#include "simulation/frame_loop.h"
 #include "support/zataz.h"
 #include "world/spravca.h"
 

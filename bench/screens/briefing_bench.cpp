@@ -2,9 +2,9 @@
 // portrait, every character, the prompt and the copy to the screen.
 #include <benchmark/benchmark.h>
 
-#include "game/briefing_pass.h"
-#include "game/casovac.h"
-#include "game/rozlisenie.h"
+#include "platform/casovac.h"
+#include "platform/rozlisenie.h"
+#include "screens/briefing_pass.h"
 #include "support/prostredie.h"
 #include "text/alfont.h"
 

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game/more.h"
+#include "screens/more.h"
 
 namespace {
 

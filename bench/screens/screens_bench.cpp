@@ -5,9 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game/briefing_pass.h"
-#include "game/casovac.h"
-#include "game/shop_pass.h"
+#include "platform/casovac.h"
+#include "screens/briefing_pass.h"
+#include "screens/shop_pass.h"
 #include "support/prostredie.h"
 #include "text/alfont.h"
 

@@ -5,10 +5,10 @@
 // Its parts are measured alone too, to show where the time goes.
 #include <benchmark/benchmark.h>
 
-#include "game/casovac.h"
-#include "game/frame_loop.h"
-#include "game/more.h"
-#include "game/status_bar.h"
+#include "platform/casovac.h"
+#include "screens/more.h"
+#include "simulation/frame_loop.h"
+#include "simulation/status_bar.h"
 #include "support/cas.h"
 #include "support/prostredie.h"
 #include "support/rezim.h"

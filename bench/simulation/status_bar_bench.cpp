@@ -2,7 +2,7 @@
 // the game's status-bar font at size 20.
 #include <benchmark/benchmark.h>
 
-#include "game/status_bar.h"
+#include "simulation/status_bar.h"
 #include "support/prostredie.h"
 #include "text/alfont.h"
 

@@ -4,12 +4,12 @@
 // its first pass).
 #include <benchmark/benchmark.h>
 
-#include "game/assets.h"
-#include "game/briefing_pass.h"
-#include "game/casovac.h"
-#include "game/more.h"
-#include "game/rozlisenie.h"
 #include "objects/obrazky.h"
+#include "platform/casovac.h"
+#include "platform/rozlisenie.h"
+#include "screens/briefing_pass.h"
+#include "screens/more.h"
+#include "start/assets.h"
 #include "support/rezim.h"
 #include "text/alfont.h"
 #include "world/spravca.h"

@@ -1,10 +1,10 @@
-#include "game/demo.h"
+#include "demo/demo.h"
 
 #include <cctype>
 #include <cstring>
 
-#include "game/kontrolny_sucet.h"
-#include "game/riadok_krokov.h"
+#include "demo/kontrolny_sucet.h"
+#include "demo/riadok_krokov.h"
 
 const char *const DEMO_HLAVICKA = "#!ponorka-demo";
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "game/missions.h"
 #include "objects/povel.h"
+#include "options/kody.h"
+#include "simulation/missions.h"
 
 // A demo: the input of a whole game as text, one line per run of steps in the
 // key script's syntax, with lines starting "#!" for everything else. The
@@ -20,21 +21,6 @@ extern const char *const DEMO_HLAVICKA;  // "#!ponorka-demo", the first word of 
 const size_t DEMO_NAJDLHSI_RIADOK = 4096;
 // Most steps a demo may hold; keeps the step counter in range.
 const long long DEMO_NAJVIAC_KROKOV = 1000000000LL;
-
-// Exit codes of the game and the replay tool for demos; each trouble its own.
-enum KodDema {
-    KOD_DEMO_NESEDI = 20,            // a checksum or the game's course did not match
-    KOD_DEMO_NECITATELNE = 21,       // the file can't be opened or read
-    KOD_DEMO_NIE_DEMO = 22,          // the first line is no demo header
-    KOD_DEMO_PRAZDNE = 23,           // the file is empty
-    KOD_DEMO_FORMAT = 24,            // another format version
-    KOD_DEMO_ZLY_RIADOK = 25,        // a line that is no record, or one out of place
-    KOD_DEMO_KLAVESA = 26,           // an unknown key name
-    KOD_DEMO_POCET = 27,             // a bad repeat count, or too many steps
-    KOD_DEMO_DLHY_RIADOK = 28,       // a line longer than DEMO_NAJDLHSI_RIADOK
-    KOD_DEMO_PREDCASNY_KONIEC = 29,  // no end line: played as far as it goes
-    KOD_DEMO_ZAPIS = 30,             // the demo being recorded can't be written
-};
 
 enum TypZaznamu {
     ZAZNAM_KROKY,         // steps: `povel` held for `pocet` steps

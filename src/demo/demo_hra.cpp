@@ -1,16 +1,16 @@
-#include "game/demo_hra.h"
+#include "demo/demo_hra.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fstream>
 
-#include "game/demo_priebeh.h"
-#include "game/demo_zapis.h"
-#include "game/frame_loop.h"
-#include "game/missions.h"
-#include "game/priecinok_dat.h"
-#include "game/volby.h"
+#include "demo/demo_priebeh.h"
+#include "demo/demo_zapis.h"
+#include "options/priecinok_dat.h"
+#include "options/volby.h"
+#include "simulation/frame_loop.h"
+#include "simulation/missions.h"
 #include "world/spravca.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/demo.h"
+#include "demo/demo.h"
 
 class Spravca;
 class Priebeh;

@@ -1,8 +1,8 @@
-#include "game/demo_priebeh.h"
+#include "demo/demo_priebeh.h"
 
-#include "game/frame_loop.h"
-#include "game/kontrolny_sucet.h"
-#include "game/riadok_krokov.h"
+#include "demo/kontrolny_sucet.h"
+#include "demo/riadok_krokov.h"
+#include "simulation/frame_loop.h"
 #include "world/spravca.h"
 
 // --- Recording -------------------------------------------------------------

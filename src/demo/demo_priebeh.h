@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "game/demo.h"
-#include "game/demo_zapis.h"
-#include "game/missions.h"
+#include "demo/demo.h"
+#include "demo/demo_zapis.h"
+#include "simulation/missions.h"
 
 class Spravca;
 struct Hra;

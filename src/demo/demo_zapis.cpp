@@ -1,10 +1,10 @@
-#include "game/demo_zapis.h"
+#include "demo/demo_zapis.h"
 
 #include <cstdarg>
 
-#include "game/demo.h"
-#include "game/kontrolny_sucet.h"
-#include "game/riadok_krokov.h"
+#include "demo/demo.h"
+#include "demo/kontrolny_sucet.h"
+#include "demo/riadok_krokov.h"
 
 ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry) : f(subor)
 {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "game/missions.h"
 #include "objects/povel.h"
+#include "simulation/missions.h"
 
 // Writes a demo as the game goes. Steps that hold the same command make one
 // line; every record other than steps ends the current line of steps and

@@ -1,4 +1,4 @@
-#include "game/kontrolny_sucet.h"
+#include "demo/kontrolny_sucet.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "game/riadok_krokov.h"
+#include "demo/riadok_krokov.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "game/priecinok_dat.h"
+#include "options/priecinok_dat.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "game/volby.h"
+#include "options/volby.h"
 
 #include <cstring>
 
-#include "game/demo.h"
+#include "options/kody.h"
 
 #ifndef PONORKA_VERSION
 #error "PONORKA_VERSION comes from the project's version in CMakeLists.txt"

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "options/kody.h"
+
 // What the command line asked for. Every default is the game as it plays with no option.
 struct Volby {
     bool pomoc = false;     // --help
@@ -38,16 +40,6 @@ struct Klaves {
 
 extern const Klaves klavesy_tabulka[];
 extern const int klavesy_pocet;
-
-// The exit codes of the game.
-enum KodUkoncenia {
-    KOD_OK = 0,
-    KOD_BEZ_GRAFIKY = 1,
-    KOD_DATA = 2,
-    KOD_POUZITIE = 64,
-    KOD_SIGINT = 130,  // 128 + the signal's number, as a shell reports a killed program
-    KOD_SIGTERM = 143,
-};
 
 struct Kod {
     int kod;

@@ -1,4 +1,4 @@
-#include "game/budik.h"
+#include "platform/budik.h"
 
 #include <semaphore.h>
 

@@ -1,8 +1,8 @@
-#include "game/casovac.h"
+#include "platform/casovac.h"
 
 #include <climits>
 
-#include "game/budik.h"
+#include "platform/budik.h"
 
 std::atomic<int> ido{0};
 std::atomic<int> timer{0};

@@ -1,9 +1,9 @@
-#include "game/odchod.h"
+#include "platform/odchod.h"
 
 #include <atomic>
 #include <csignal>
 
-#include "game/budik.h"
+#include "platform/budik.h"
 
 // A lock-free atomic, so that a signal handler may set it.
 static std::atomic<int> dovod{ODCHOD_ZIADNY};

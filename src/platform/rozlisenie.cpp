@@ -1,4 +1,4 @@
-#include "game/rozlisenie.h"
+#include "platform/rozlisenie.h"
 
 int width = 1024;
 int height = 768;

@@ -1,12 +1,12 @@
-#include "game/udalosti.h"
+#include "platform/udalosti.h"
 
 #include <atomic>
 
 #include <allegro.h>
 
-#include "game/budik.h"
-#include "game/odchod.h"
-#include "game/pauza.h"
+#include "platform/budik.h"
+#include "platform/odchod.h"
+#include "platform/ziadost_pauzy.h"
 
 // A held key repeats its press (with the desktop's auto-repeat) and no release
 // comes between: only the press after a release counts.

@@ -1,4 +1,4 @@
-#include "game/zvuk.h"
+#include "platform/zvuk.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,12 +1,12 @@
-#include "game/briefing.h"
+#include "screens/briefing.h"
 
 #include <cstring>
 
-#include "game/briefing_pass.h"
-#include "game/budik.h"
-#include "game/casovac.h"
-#include "game/odchod.h"
-#include "game/rozlisenie.h"
+#include "platform/budik.h"
+#include "platform/casovac.h"
+#include "platform/odchod.h"
+#include "platform/rozlisenie.h"
+#include "screens/briefing_pass.h"
 #include "text/alfont.h"
 
 void briefing_timer()

@@ -1,4 +1,4 @@
-#include "game/more.h"
+#include "screens/more.h"
 
 #include <cstdio>
 #include <cstdlib>

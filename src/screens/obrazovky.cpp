@@ -1,11 +1,12 @@
-#include "game/obrazovky.h"
+#include "screens/obrazovky.h"
 
-#include "game/briefing.h"
-#include "game/frame_loop.h"
-#include "game/odchod.h"
-#include "game/pauza.h"
-#include "game/shop.h"
 #include "objects/povel.h"
+#include "platform/odchod.h"
+#include "platform/ziadost_pauzy.h"
+#include "screens/briefing.h"
+#include "screens/pauza.h"
+#include "screens/shop.h"
+#include "simulation/frame_loop.h"
 
 bool HraNaObrazovke::povel(Spravca &, Hra &, int, Povel &p)
 {

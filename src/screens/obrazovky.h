@@ -1,7 +1,7 @@
 #ifndef PONORKA_OBRAZOVKY_H
 #define PONORKA_OBRAZOVKY_H
 
-#include "game/missions.h"
+#include "simulation/missions.h"
 
 // The game as a player plays it: each step's command from Allegro's
 // keyboard, the briefing and shop screens shown. P pauses a mission between

@@ -1,46 +1,9 @@
-#include "game/pauza.h"
+#include "screens/pauza.h"
 
-#include <atomic>
-
-#include "game/budik.h"
-#include "game/odchod.h"
+#include "platform/budik.h"
+#include "platform/odchod.h"
+#include "platform/ziadost_pauzy.h"
 #include "text/alfont.h"
-
-static std::atomic<int> stlacenia_p{0};
-static std::atomic<bool> bez_fokusu{false};
-
-// Main thread only: what pauza_ziadana last took in.
-static int videne_p = 0;
-static bool videne_bez_fokusu = false;
-static bool pauza_klavesou = false;
-
-void stlacene_p()
-{
-    stlacenia_p++;
-    zobud();
-}
-
-void fokus_okna(bool ma)
-{
-    bez_fokusu = !ma;
-    zobud();
-}
-
-void zabudni_p()
-{
-    videne_p = stlacenia_p;
-}
-
-bool pauza_ziadana()
-{
-    int n = stlacenia_p;
-    // Every press toggles; two within one step cancel out.
-    if ((n - videne_p) % 2 != 0)
-        pauza_klavesou = !pauza_klavesou;
-    videne_p = n;
-    videne_bez_fokusu = bez_fokusu;
-    return pauza_klavesou || videne_bez_fokusu;
-}
 
 void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo)
 {
@@ -66,5 +29,5 @@ void pauza()
     alfont_destroy_font(pismo);
 
     while (pauza_ziadana() && !odchod_ziadany())
-        cakaj_kym([] { return stlacenia_p != videne_p || bez_fokusu != videne_bez_fokusu || odchod_ziadany(); });
+        cakaj_kym([] { return pauza_sa_zmenila() || odchod_ziadany(); });
 }

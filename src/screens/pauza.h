@@ -5,19 +5,9 @@
 
 struct ALFONT_FONT;
 
-// P pauses a mission and P again resumes it; a window that loses the focus
-// pauses too, until it gets the focus back. A pause stands between two steps
-// and touches nothing of the simulation: the game timer (and so CAS) runs on.
-
-// A press of P; called from the keyboard callback, only counts.
-void stlacene_p();
-// The window got (true) or lost (false) the focus; called from the display-switch callbacks.
-void fokus_okna(bool ma);
-// Presses of P made outside a mission do not pause the next one.
-void zabudni_p();
-
-// Whether the mission should stand still now; takes in the presses of P so far.
-bool pauza_ziadana();
+// The pause screen. A pause stands between two steps and touches nothing of
+// the simulation: the game timer (and so CAS) runs on. What asks for a pause
+// is in platform/ziadost_pauzy.h.
 
 // Stands the mission still: the label over the last frame on the screen, then
 // asleep until the pause ends or the player leaves.

@@ -1,14 +1,14 @@
-#include "game/shop.h"
+#include "screens/shop.h"
 
 #include <cstdio>
 
-#include "game/budik.h"
-#include "game/casovac.h"
-#include "game/missions.h"
-#include "game/odchod.h"
-#include "game/rozlisenie.h"
-#include "game/shop_demo.h"
-#include "game/shop_pass.h"
+#include "platform/budik.h"
+#include "platform/casovac.h"
+#include "platform/odchod.h"
+#include "platform/rozlisenie.h"
+#include "screens/shop_demo.h"
+#include "screens/shop_pass.h"
+#include "simulation/missions.h"
 #include "text/alfont.h"
 
 void shop_timer()

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "game/missions.h"
+#include "simulation/missions.h"
 
 void shop_timer();
 // Mouse-driven shop; writes back money, torpedoes and decoys through the pointers.

@@ -1,4 +1,4 @@
-#include "game/shop_demo.h"
+#include "screens/shop_demo.h"
 
 KurzorDema::KurzorDema(const ObchodRozmery &rozmery, const std::vector<Polozka> &predpis, int x, int y)
     : r(rozmery), nakupy(predpis), zaciatok{x, y}, kde{x, y}

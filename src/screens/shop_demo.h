@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "game/missions.h"
-#include "game/shop_pass.h"
+#include "screens/shop_pass.h"
+#include "simulation/missions.h"
 
 // The pointer of a shop visit played back from a demo: it glides onto each
 // item in turn and clicks it, two purchases a second, then onto CONTINUE and

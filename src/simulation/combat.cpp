@@ -1,4 +1,4 @@
-#include "game/combat.h"
+#include "simulation/combat.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "game/fire_control.h"
+#include "simulation/fire_control.h"
 
 #include <allegro.h>
 

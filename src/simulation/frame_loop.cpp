@@ -1,10 +1,10 @@
-#include "game/frame_loop.h"
+#include "simulation/frame_loop.h"
 
-#include "game/casovac.h"
-#include "game/combat.h"
-#include "game/fire_control.h"
-#include "game/status_bar.h"
 #include "objects/povel.h"
+#include "platform/casovac.h"
+#include "simulation/combat.h"
+#include "simulation/fire_control.h"
+#include "simulation/status_bar.h"
 #include "world/spravca.h"
 
 int kedy_vykresli = 1;

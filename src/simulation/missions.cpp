@@ -1,12 +1,12 @@
-#include "game/missions.h"
+#include "simulation/missions.h"
 
 #include <cstdio>
 
 #include <allegro.h>
 
-#include "game/frame_loop.h"
-#include "game/waves.h"
 #include "objects/povel.h"
+#include "simulation/frame_loop.h"
+#include "simulation/waves.h"
 #include "world/spravca.h"
 
 // The commander's four messages, shown exactly as written.

@@ -1,6 +1,6 @@
 // The HUD strip along the bottom of the screen: gauges, count boxes, money and time.
 
-#include "game/status_bar.h"
+#include "simulation/status_bar.h"
 
 #include "text/alfont.h"
 

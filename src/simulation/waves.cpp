@@ -1,4 +1,4 @@
-#include "game/waves.h"
+#include "simulation/waves.h"
 
 #include "world/spravca.h"
 

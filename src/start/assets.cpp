@@ -1,4 +1,4 @@
-#include "game/assets.h"
+#include "start/assets.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "game/pokus.h"
+#include "start/pokus.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,18 +7,18 @@
 
 #include <allegro.h>
 
-#include "game/assets.h"
-#include "game/casovac.h"
-#include "game/demo_hra.h"
-#include "game/frame_loop.h"
-#include "game/missions.h"
-#include "game/more.h"
-#include "game/obrazovky.h"
-#include "game/odchod.h"
-#include "game/rozlisenie.h"
-#include "game/udalosti.h"
-#include "game/volby.h"
-#include "game/zvuk.h"
+#include "demo/demo_hra.h"
+#include "options/volby.h"
+#include "platform/casovac.h"
+#include "platform/odchod.h"
+#include "platform/rozlisenie.h"
+#include "platform/udalosti.h"
+#include "platform/zvuk.h"
+#include "screens/more.h"
+#include "screens/obrazovky.h"
+#include "simulation/frame_loop.h"
+#include "simulation/missions.h"
+#include "start/assets.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
 

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/assets.h"
+#include "start/assets.h"
 #include "support/allegro_env.h"
 
 namespace fs = std::filesystem;

@@ -13,7 +13,7 @@
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
-#include "game/assets.h"
+#include "start/assets.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
 

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "game/demo.h"
-#include "game/demo_zapis.h"
-#include "game/kontrolny_sucet.h"
-#include "game/riadok_krokov.h"
+#include "demo/demo.h"
+#include "demo/demo_zapis.h"
+#include "demo/kontrolny_sucet.h"
+#include "demo/riadok_krokov.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
 

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "game/demo.h"
-#include "game/riadok_krokov.h"
+#include "demo/demo.h"
+#include "demo/riadok_krokov.h"
 
 namespace {
 

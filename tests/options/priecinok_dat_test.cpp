@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/priecinok_dat.h"
+#include "options/priecinok_dat.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "game/briefing.h"
-#include "game/casovac.h"
-#include "game/odchod.h"
-#include "game/shop.h"
-#include "game/volby.h"
-#include "screens_assets.h"
+#include "options/volby.h"
+#include "platform/casovac.h"
+#include "platform/odchod.h"
+#include "screens/briefing.h"
+#include "screens/shop.h"
 #include "support/allegro_env.h"
+#include "support/screens_assets.h"
 
 using namespace screens_test;
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "game/briefing.h"
-#include "game/briefing_pass.h"
-#include "game/casovac.h"
-#include "screens_assets.h"
+#include "platform/casovac.h"
+#include "screens/briefing.h"
+#include "screens/briefing_pass.h"
 #include "support/allegro_env.h"
+#include "support/screens_assets.h"
 #include "text/alfont.h"
 
 using namespace screens_test;

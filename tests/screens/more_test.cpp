@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/more.h"
+#include "screens/more.h"
 #include "support/allegro_env.h"
 
 namespace {

@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "game/odchod.h"
-#include "game/pauza.h"
-#include "game/udalosti.h"
-#include "screens_assets.h"
+#include "platform/odchod.h"
+#include "platform/udalosti.h"
+#include "platform/ziadost_pauzy.h"
+#include "screens/pauza.h"
 #include "support/allegro_env.h"
+#include "support/screens_assets.h"
 #include "text/alfont.h"
 
 using namespace screens_test;

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/casovac.h"
-#include "game/shop_demo.h"
-#include "game/shop_pass.h"
+#include "platform/casovac.h"
+#include "screens/shop_demo.h"
+#include "screens/shop_pass.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
 

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "game/casovac.h"
-#include "game/shop.h"
-#include "game/shop_pass.h"
-#include "screens_assets.h"
+#include "platform/casovac.h"
+#include "screens/shop.h"
+#include "screens/shop_pass.h"
 #include "support/allegro_env.h"
+#include "support/screens_assets.h"
 #include "text/alfont.h"
 
 using namespace screens_test;

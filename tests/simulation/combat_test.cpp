@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/combat.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
+#include "simulation/combat.h"
 #include "support/allegro_env.h"
 #include "support/zoznam.h"
 #include "world/spravca.h"

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/fire_control.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
+#include "simulation/fire_control.h"
 #include "support/allegro_env.h"
 #include "support/zoznam.h"
 #include "world/spravca.h"

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "game/casovac.h"
-#include "game/frame_loop.h"
-#include "game/obrazovky.h"
-#include "game/status_bar.h"
+#include "platform/casovac.h"
+#include "screens/obrazovky.h"
+#include "simulation/frame_loop.h"
+#include "simulation/status_bar.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
 #include "world/spravca.h"

@@ -5,14 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "game/casovac.h"
-#include "game/frame_loop.h"
-#include "game/missions.h"
-#include "game/obrazovky.h"
-#include "game/waves.h"
 #include "objects/povel.h"
-#include "screens_assets.h"
+#include "platform/casovac.h"
+#include "screens/obrazovky.h"
+#include "simulation/frame_loop.h"
+#include "simulation/missions.h"
+#include "simulation/waves.h"
 #include "support/allegro_env.h"
+#include "support/screens_assets.h"
 #include "world/spravca.h"
 
 using namespace screens_test;

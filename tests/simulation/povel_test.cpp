@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "game/fire_control.h"
 #include "objects/obrazky.h"
 #include "objects/povel.h"
+#include "simulation/fire_control.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/status_bar.h"
+#include "simulation/status_bar.h"
 #include "support/allegro_env.h"
 #include "text/alfont.h"
 

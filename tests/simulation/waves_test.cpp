@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/waves.h"
 #include "objects/obrazky.h"
+#include "simulation/waves.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/casovac.h"
-#include "game/pokus.h"
+#include "platform/casovac.h"
+#include "start/pokus.h"
 
 namespace {
 

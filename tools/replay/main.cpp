@@ -11,19 +11,19 @@
 #include <fstream>
 #include <string>
 
-#include "game/demo.h"
-#include "game/demo_priebeh.h"
-#include "game/demo_zapis.h"
-#include "game/frame_loop.h"
-#include "game/missions.h"
-#include "game/pokus.h"
-#include "game/priecinok_dat.h"
-#include "game/volby.h"
-#include "game/waves.h"
+#include "demo/demo.h"
+#include "demo/demo_priebeh.h"
+#include "demo/demo_zapis.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "objects/povel.h"
+#include "options/priecinok_dat.h"
+#include "options/volby.h"
+#include "simulation/frame_loop.h"
+#include "simulation/missions.h"
+#include "simulation/waves.h"
 #include "skript.h"
+#include "start/pokus.h"
 #include "stopa.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
@@ -106,7 +106,7 @@ int chyba_pouzitia(const std::string &sprava)
 }
 
 // Returns -1 when the options are fine, else the exit status.
-int citaj_volby(int argc, char **argv, VolbyNastroja &v)
+int citaj_volby_nastroja(int argc, char **argv, VolbyNastroja &v)
 {
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -362,7 +362,7 @@ int citaj_vstup(const std::string &cesta, const char *meno, Skript &skript, Demo
 int main(int argc, char **argv)
 {
     VolbyNastroja v;
-    int stav = citaj_volby(argc, argv, v);
+    int stav = citaj_volby_nastroja(argc, argv, v);
     if (stav >= 0)
         return stav;
 

@@ -1,12 +1,10 @@
 #include "skript.h"
 
-#include "game/riadok_krokov.h"
+#include "demo/demo.h"
+#include "demo/riadok_krokov.h"
 #include "objects/povel.h"
 
 namespace {
-
-// Far more steps than any mission needs; keeps the step counter in range.
-const long long NAJVIAC_KROKOV = 1000000000LL;
 
 std::string chyba_riadku(const std::string &meno, int riadok, const std::string &sprava)
 {
@@ -74,8 +72,8 @@ bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript
         usek.buffer = r.povel.buffer;
         usek.kroky = r.pocet;
         spolu += usek.kroky;
-        if (spolu > NAJVIAC_KROKOV) {
-            chyba = chyba_riadku(meno, cislo, "script is longer than " + std::to_string(NAJVIAC_KROKOV) + " steps");
+        if (spolu > DEMO_NAJVIAC_KROKOV) {
+            chyba = chyba_riadku(meno, cislo, "script is longer than " + std::to_string(DEMO_NAJVIAC_KROKOV) + " steps");
             return false;
         }
         // Neighbouring lines with the same keys make one run.
