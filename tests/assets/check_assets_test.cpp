@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -193,6 +194,41 @@ TEST_F(KontrolaAssetov, AnImageOfTheWrongSizeIsRefused)
     std::string chyby = Skontroluj(ok);
     EXPECT_FALSE(ok);
     EXPECT_NE(chyby.find("\"gfx/torpedo.tga\": image is 12 x 6, expected 20 x 10"), std::string::npos) << chyby;
+}
+
+TEST_F(KontrolaAssetov, ImageHeadersAreReadDimensionByDimensionAndDepthByDepth)
+{
+    bool ok;
+    // Right height, wrong width: the player's boat where the enemy belongs.
+    fs::copy_file("gfx/submarine/sub_player_right.tga", "gfx/submarine/nepriatel.tga",
+                  fs::copy_options::overwrite_existing);
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"gfx/submarine/nepriatel.tga\": image is 100 x 25, expected 50 x 25"), std::string::npos)
+        << chyby;
+    fs::copy_file(RUN / "gfx/submarine/nepriatel.tga", "gfx/submarine/nepriatel.tga",
+                  fs::copy_options::overwrite_existing);
+
+    // A top-down BMP (negative height) of the right size is as good as a bottom-up one.
+    std::vector<char> kurzor = Citaj("gfx/shop/cursor.bmp");
+    ASSERT_GE(kurzor.size(), 54u);
+    int32_t h;
+    std::memcpy(&h, &kurzor[22], 4);
+    h = -h;
+    std::vector<char> hore_dnom = kurzor;
+    std::memcpy(&hore_dnom[22], &h, 4);
+    Zapis("gfx/shop/cursor.bmp", hore_dnom);
+    chyby = Skontroluj(ok);
+    EXPECT_TRUE(ok) << chyby;
+
+    // Fewer than 8 bits a pixel is a depth the game does not read.
+    std::vector<char> styri_bity = kurzor;
+    styri_bity[28] = 4;
+    styri_bity[29] = 0;
+    Zapis("gfx/shop/cursor.bmp", styri_bity);
+    chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"gfx/shop/cursor.bmp\": unsupported BMP image"), std::string::npos) << chyby;
 }
 
 TEST_F(KontrolaAssetov, AFontThatIsNotTrueTypeIsRefused)

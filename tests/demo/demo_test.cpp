@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "demo/demo.h"
+#include "demo/demo_priebeh.h"
 #include "demo/demo_zapis.h"
 #include "demo/kontrolny_sucet.h"
 #include "demo/riadok_krokov.h"
@@ -240,6 +241,8 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
                      "ELF\x01\x00\x00",
                      7),
          KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
+        // The header's word must end where the name ends.
+        {"#!ponorka-demos 1 1.0.0\n", KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
         {"#!ponorka-demo 2 1.0.0\n", KOD_DEMO_FORMAT, "d.demo:1: demo format 2, but this game plays format 1"},
         {HLAVICKA + "#!mission 1\nF\n%$@garbage\n", KOD_DEMO_KLAVESA, "d.demo:4: unknown key \"%$@garbage\""},
         {HLAVICKA + "#!mission 1\nF\n#!jump 3\n", KOD_DEMO_ZLY_RIADOK, "d.demo:4: not a demo record"},
@@ -258,5 +261,58 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
         EXPECT_FALSE(v.ok) << p.sprava;
         EXPECT_EQ(v.chyba.kod, p.kod) << v.chyba.sprava;
         EXPECT_EQ(v.chyba.sprava.compare(0, p.sprava.size(), p.sprava), 0) << v.chyba.sprava;
+    }
+}
+
+// A shop on screen that buys other than the demo says: the desync names what
+// the demo expected and what the shop really bought, item by item.
+TEST(DemoPlayback, AShopThatBuysOtherwiseIsADesyncNamingBothItems)
+{
+    // The game's shop, standing in: it reports the purchases it is told to.
+    struct Obchod : Priebeh {
+        std::vector<Polozka> kupi;
+        bool povel(Spravca &, Hra &, int, Povel &) override { return true; }
+        bool briefing(Hra &, int, char *) override { return true; }
+        bool obchod(Nakup &n) override
+        {
+            for (Polozka p : kupi)
+                n.pozorovatel->kupene(p);
+            return true;
+        }
+    };
+    Demo demo;
+    demo.meno = "d.demo";
+    demo.riadkov = 8;
+    Zaznam z{};
+    z.typ = ZAZNAM_OBCHOD;
+    z.riadok = 5;
+    demo.zaznamy.push_back(z);
+    z.typ = ZAZNAM_NAKUP;
+    z.riadok = 6;
+    z.polozka = POLOZKA_TORPEDO;
+    demo.zaznamy.push_back(z);
+    z.riadok = 7;
+    z.polozka = POLOZKA_NAVNADA;
+    demo.zaznamy.push_back(z);
+
+    struct Pripad {
+        std::vector<Polozka> kupi;
+        std::string sprava;
+    };
+    const Pripad pripady[] = {
+        {{POLOZKA_TORPEDO, POLOZKA_TORPEDO}, "d.demo:7: demo desync at step 0: expected a decoy bought, got a torpedo"},
+        {{POLOZKA_TORPEDO}, "d.demo:7: demo desync at step 0: expected a decoy bought, got nothing"},
+        {{POLOZKA_TORPEDO, POLOZKA_NAVNADA, POLOZKA_NAVNADA},
+         "d.demo:8: demo desync at step 0: expected no more purchases, got a decoy"},
+    };
+    for (const Pripad &p : pripady) {
+        Obchod obchod;
+        obchod.kupi = p.kupi;
+        PrehravanieDema prehravanie(demo, obchod, true);
+        Nakup n{};
+        EXPECT_FALSE(prehravanie.obchod(n)) << p.sprava;
+        EXPECT_EQ(prehravanie.sprava(), p.sprava);
+        EXPECT_EQ(prehravanie.kod(), KOD_DEMO_NESEDI);
+        EXPECT_EQ(n.pozorovatel, nullptr);
     }
 }

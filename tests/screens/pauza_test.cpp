@@ -7,7 +7,9 @@
 #include "platform/odchod.h"
 #include "platform/udalosti.h"
 #include "platform/ziadost_pauzy.h"
+#include "screens/obrazovky.h"
 #include "screens/pauza.h"
+#include "simulation/frame_loop.h"
 #include "support/allegro_env.h"
 #include "support/screens_assets.h"
 #include "text/alfont.h"
@@ -85,6 +87,27 @@ TEST_F(Pause, AsleepUntilPOrTheFocusOrLeaving)
         EXPECT_TRUE(hotovo);
         zrus_odchod();
     }
+}
+
+TEST_F(Pause, TheGamesBriefingAndShopForgetAPressOfPMadeOnThem)
+{
+    // Left at once (Esc is down as they open), so the screens' own loops stay short.
+    AssetDir dir;
+    HraNaObrazovke hra_na_obrazovke;
+    Hra hra{};
+    static char sprava[] = "Vitaj na palube!!!";
+    stlacene_p();
+    ziadaj_odchod(ODCHOD_ESC);
+    EXPECT_FALSE(hra_na_obrazovke.briefing(hra, makecol(255, 255, 255), sprava));
+    zrus_odchod();
+    EXPECT_FALSE(pauza_ziadana()) << "the mission after a briefing starts running";
+
+    Nakup n{100, 0, 0, 50, 10};
+    stlacene_p();
+    ziadaj_odchod(ODCHOD_ESC);
+    EXPECT_FALSE(hra_na_obrazovke.obchod(n));
+    zrus_odchod();
+    EXPECT_FALSE(pauza_ziadana()) << "the mission after a shop starts running";
 }
 
 TEST_F(Pause, LabelCentredOverTheWorldViewLeavesTheStatusBar)

@@ -85,12 +85,7 @@ protected:
     }
     void TearDown() override
     {
-        for (int i = 0; i < OBRAZKY_POLOZKY; i++) {
-            if (s.torpedo[i])
-                destroy_bitmap(s.torpedo[i]);
-            if (s.navnada[i])
-                destroy_bitmap(s.navnada[i]);
-        }
+        uvolni_obrazky();
         destroy_bitmap(buffer);
         alfont_destroy_font(cena_font);
         alfont_destroy_font(continue_font);
@@ -103,6 +98,7 @@ protected:
         peniaze = money;
         torpeda = t;
         navnady = n;
+        uvolni_obrazky();  // a test may open the shop more than once
         s = obchod_stav(buffer, continue_font, cena_font, &peniaze, cena_t, cena_n, &torpeda, &navnady);
         const char *mena[] = {"unselected", "unactive", "selected"};
         for (int i = 0; i < OBRAZKY_POLOZKY; i++) {
@@ -110,6 +106,16 @@ protected:
             s.navnada[i] = load_bitmap(("gfx/shop/navnada_" + std::string(mena[i]) + ".tga").c_str(), nullptr);
             ASSERT_NE(s.torpedo[i], nullptr);
             ASSERT_NE(s.navnada[i], nullptr);
+        }
+    }
+    void uvolni_obrazky()
+    {
+        for (int i = 0; i < OBRAZKY_POLOZKY; i++) {
+            if (s.torpedo[i])
+                destroy_bitmap(s.torpedo[i]);
+            if (s.navnada[i])
+                destroy_bitmap(s.navnada[i]);
+            s.torpedo[i] = s.navnada[i] = nullptr;
         }
     }
     // One pass, its standard output swallowed.

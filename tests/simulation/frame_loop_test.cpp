@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "objects/testovacie_obrazky.h"
 #include "platform/casovac.h"
 #include "screens/obrazovky.h"
 #include "simulation/frame_loop.h"
@@ -91,6 +92,20 @@ TEST_F(FrameLoop, CadenceCarriesIntoTheNextMission)
     EXPECT_FALSE(step());
     EXPECT_TRUE(step());
     EXPECT_EQ(hra.kroky, 9);
+}
+
+TEST_F(FrameLoop, AnEnemyReachesTheScreenOverTheBackground)
+{
+    // Drawn on any step but the one that copies the background, the enemy
+    // would be painted over before the world reaches the screen.
+    vloz_testovacie_obrazky();
+    svet->Pridaj(TYP_NEPR1, 600, 300, 0, 0, 0, 100, 100, 0, 50);
+    hra.bez_cakania = true;
+    clear_to_color(screen, makecol(0, 0, 0));
+    for (int s = 1; s <= 3; s++)
+        frame_step(*svet, hra);
+    EXPECT_EQ(getpixel(screen, 600, 300), makecol(FARBA_NEPRIATEL));
+    EXPECT_EQ(getpixel(screen, 3, 3), makecol(0, 255, 0));
 }
 
 TEST_F(FrameLoop, StatusBarIsRedrawnOnlyOnDrawingSteps)

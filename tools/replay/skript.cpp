@@ -73,7 +73,8 @@ bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript
         usek.kroky = r.pocet;
         spolu += usek.kroky;
         if (spolu > DEMO_NAJVIAC_KROKOV) {
-            chyba = chyba_riadku(meno, cislo, "script is longer than " + std::to_string(DEMO_NAJVIAC_KROKOV) + " steps");
+            chyba =
+                chyba_riadku(meno, cislo, "script is longer than " + std::to_string(DEMO_NAJVIAC_KROKOV) + " steps");
             return false;
         }
         // Neighbouring lines with the same keys make one run.
