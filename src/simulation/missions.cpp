@@ -5,26 +5,27 @@
 #include <allegro.h>
 
 #include "objects/povel.h"
+#include "platform/preklad.h"
 #include "simulation/frame_loop.h"
 #include "simulation/waves.h"
 #include "world/spravca.h"
 
-// The commander's four messages, shown exactly as written.
+// The commander's four messages, shown exactly as written (or as translated).
 static char sprava_uvod[] =
-    "Vitaj na palube!!!\n\nVolam sa Zorvik Tamberk, a ododneska som tvojim\nnadriadenym.Budes plnit moje "
-    "rozkazy,\na odmenou ti bude skvely pocit\nze si sluzil pod mojim velenim.\n\nZverime ti do ruk "
-    "najmodernejsiu\ndnesnu ponorku so skusenou posadkou,\na ty nam predvedies, co vies.\n\nTvojou prvou "
-    "uloho bude znicit\nnepriatelsku ponorku.\n\nVela stastia!";
+    N_("Vitaj na palube!!!\n\nVolam sa Zorvik Tamberk, a ododneska som tvojim\nnadriadenym.Budes plnit moje "
+       "rozkazy,\na odmenou ti bude skvely pocit\nze si sluzil pod mojim velenim.\n\nZverime ti do ruk "
+       "najmodernejsiu\ndnesnu ponorku so skusenou posadkou,\na ty nam predvedies, co vies.\n\nTvojou prvou "
+       "uloho bude znicit\nnepriatelsku ponorku.\n\nVela stastia!");
 static char sprava_po_misii1[] =
-    "VYNIKAJUCE!!!\n\nTeraz ta zavediem do obchodu,\nkde si za utrzene financie nakupis torpeda\na navnady, "
-    "pretoze vedz, ze vlada ta \nzasobovat nebude.Od nej dostanes\nakurat 100$ za kazdu ponorku,\nktoru "
-    "znicis.\n\nHor sa nakupovat!!!";
+    N_("VYNIKAJUCE!!!\n\nTeraz ta zavediem do obchodu,\nkde si za utrzene financie nakupis torpeda\na navnady, "
+       "pretoze vedz, ze vlada ta \nzasobovat nebude.Od nej dostanes\nakurat 100$ za kazdu ponorku,\nktoru "
+       "znicis.\n\nHor sa nakupovat!!!");
 static char sprava_misia2[] =
-    "Vitam ta na dalsej misii!!!\n\nTvoj minuly vykon bol tak ohromujuci,\nze sa nasi nepriatelia "
-    "rozhodli\ndostat ta za kazdu cenu.\n\nZ nasich tajnych zdrojov vieme,\nze sa na teba plavi pat-clenna "
-    "flotila\nroznych druhov ponoriek.\nNiekolko rychlych,slabsich,\nale aj zopar tazko ozbrojenych,\nnalozenych "
-    "vybusninami.\n\nPozor na ne!!!";
-static char sprava_koniec[] = "Neskutocne!!!\n\nSkvela praca!!!";
+    N_("Vitam ta na dalsej misii!!!\n\nTvoj minuly vykon bol tak ohromujuci,\nze sa nasi nepriatelia "
+       "rozhodli\ndostat ta za kazdu cenu.\n\nZ nasich tajnych zdrojov vieme,\nze sa na teba plavi pat-clenna "
+       "flotila\nroznych druhov ponoriek.\nNiekolko rychlych,slabsich,\nale aj zopar tazko ozbrojenych,\nnalozenych "
+       "vybusninami.\n\nPozor na ne!!!");
+static char sprava_koniec[] = N_("Neskutocne!!!\n\nSkvela praca!!!");
 
 bool Priebeh::po_kroku(Spravca &, Hra &, int, bool)
 {
