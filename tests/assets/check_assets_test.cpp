@@ -1,7 +1,5 @@
 // The start-up check: a copy of the generated set in a scratch directory, with one file
 // removed or spoiled at a time, must be refused with that file named.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -15,6 +13,7 @@
 
 #include "start/assets.h"
 #include "support/allegro_env.h"
+#include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -27,7 +26,7 @@ protected:
     void SetUp() override
     {
         Povodny = fs::current_path();
-        Kopia = fs::temp_directory_path() / ("ponorka-assets-" + std::to_string(::getpid()));
+        Kopia = fs::path(process_temp_dir()) / "assets";
         fs::remove_all(Kopia);
         for (int i = 0; i < asset_file_count; i++) {
             fs::create_directories((Kopia / asset_files[i].path).parent_path());

@@ -3,18 +3,19 @@
 # Usage: source this file, then `xvfb_start`; DISPLAY is exported and XVFB_PID set.
 
 xvfb_start() {
-  local fifo
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x16 -r -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  # The server writes its display number into a pipe in a folder of this run's own.
+  local dir
+  dir=$(mktemp -d)
+  mkfifo "$dir/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x16 -r -nolisten tcp -noreset 3>"$dir/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local num
-  if ! read -r -t 20 num <"$fifo"; then
-    rm -f "$fifo"
+  if ! read -r -t 20 num <"$dir/display"; then
+    rm -rf "$dir"
     echo "Xvfb did not start" >&2
     return 1
   fi
-  rm -f "$fifo"
+  rm -rf "$dir"
   export DISPLAY=":$num"
 }
 
