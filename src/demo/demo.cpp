@@ -154,7 +154,8 @@ public:
             stav = PO_KONCI;
             d.ma_koniec = true;
         } else {
-            return zle(KOD_DEMO_ZLY_RIADOK, n, "not a demo record: \"" + citatelne(text.data(), text.size(), 60) + "\"");
+            return zle(KOD_DEMO_ZLY_RIADOK, n,
+                       "not a demo record: \"" + citatelne(text.data(), text.size(), 60) + "\"");
         }
         d.zaznamy.push_back(z);
         return true;

@@ -37,8 +37,8 @@ private:
     FILE *f;
     std::string hlasenie;
     bool nahlasene = false;  // the first failed write has been told
-    Povel beh;             // the command of the steps not yet written
-    long long v_behu = 0;  // how many of them
+    Povel beh;               // the command of the steps not yet written
+    long long v_behu = 0;    // how many of them
 };
 
 #endif

@@ -72,11 +72,11 @@ std::string preco_nie(const std::string &priecinok)
         if (vysledok == 0 && S_ISDIR(st.st_mode))
             continue;
         if (vysledok != 0 && errno != ENOENT && errno != ENOTDIR && chyba_pristupu.empty())
-            chyba_pristupu = cesta + ": " + strerror(errno);
+            chyba_pristupu = std::string(podpriecinok) + "/: " + strerror(errno);
         chybaju.push_back(std::string(podpriecinok) + "/");
     }
     if (!chyba_pristupu.empty())
-        return "can't look inside: " + chyba_pristupu;
+        return "can't be looked into (" + chyba_pristupu + ")";
     std::string text = "holds no ";
     for (size_t i = 0; i < chybaju.size(); i++)
         text += (i == 0 ? "" : i + 1 == chybaju.size() ? " and " : ", ") + chybaju[i];

@@ -424,9 +424,12 @@ std::string priecinok_dat()
 // file in their place is named with its folder instead of hanging the loader.
 bool subory_v_poriadku()
 {
-    const char *const subory[] = {"gfx/submarine/sub_player_right.tga", "gfx/submarine/sub_player_left.tga",
-                                  "gfx/submarine/nepriatel.tga",         "gfx/torpedo.tga",
-                                  "gfx/gulomet.tga",                     PISMO};
+    const char *const subory[] = {"gfx/submarine/sub_player_right.tga",
+                                  "gfx/submarine/sub_player_left.tga",
+                                  "gfx/submarine/nepriatel.tga",
+                                  "gfx/torpedo.tga",
+                                  "gfx/gulomet.tga",
+                                  PISMO};
     bool ok = true;
     for (const char *cesta : subory) {
         for (int i = 0; i < asset_file_count; i++) {

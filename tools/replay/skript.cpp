@@ -69,8 +69,9 @@ bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript
             return false;
         }
         if (cislo == 1 && zacina_znackou_poradia(riadok)) {
-            chyba = chyba_riadku(meno, 1, "the file starts with a byte-order mark (U+FEFF); a script is plain text "
-                                          "without one");
+            chyba = chyba_riadku(meno, 1,
+                                 "the file starts with a byte-order mark (U+FEFF); a script is plain text "
+                                 "without one");
             return false;
         }
         if (!riadok.empty() && riadok[0] == '#')
@@ -89,7 +90,8 @@ bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript
         usek.kroky = r.pocet;
         spolu += usek.kroky;
         if (spolu > DEMO_NAJVIAC_KROKOV) {
-            chyba = chyba_riadku(meno, cislo, "script is longer than " + std::to_string(DEMO_NAJVIAC_KROKOV) + " steps");
+            chyba =
+                chyba_riadku(meno, cislo, "script is longer than " + std::to_string(DEMO_NAJVIAC_KROKOV) + " steps");
             return false;
         }
         // Neighbouring lines with the same keys make one run.
