@@ -333,8 +333,12 @@ int prehraj(const VolbyNastroja &v, Hra &hra, const Demo &demo, FILE *stopa)
     PrehravanieDema dema(demo, prehravanie, false);
     bool dohrane = hraj_misie(svet, hra, dema);
     PrehravanieDema::Vysledok vysledok = dema.dohraj(svet, hra, dohrane);
-    if (vysledok == PrehravanieDema::PRERUSENE)
+    if (vysledok == PrehravanieDema::PRERUSENE) {
+        // A signal is a way to end, as in the game; a broken list is not.
+        if (odchod_ziadany())
+            print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
         return prehravanie.stav;
+    }
     if (vysledok != PrehravanieDema::NESEDI)
         print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
     if (vysledok != PrehravanieDema::DOHRANE) {
