@@ -73,6 +73,9 @@ const Kod kody_tabulka[] = {
     {KOD_DEMO_PREDCASNY_KONIEC, "the demo ended early, without its end line (played as far as it went)"},
     {KOD_DEMO_ZAPIS, "the demo to record can't be written"},
     {KOD_POUZITIE, "the command line was wrong"},
+    {KOD_VYSTUP, "standard output could not be written (a full disk, a closed pipe): the reason on standard "
+                 "error"},
+    {KOD_SIGHUP, "the terminal was closed (SIGHUP): the summary printed, everything released"},
     {KOD_SIGINT, "interrupted (SIGINT): the summary printed, everything released"},
     {KOD_SIGTERM, "terminated (SIGTERM): the summary printed, everything released"},
 };

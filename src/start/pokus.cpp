@@ -50,15 +50,24 @@ static bool nastav_grafiku()
     return set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) == 0;
 }
 
+// The graphics message with the library's own error text, and on standard error
+// what was tried: the display named by DISPLAY, or none.
 static int bez_grafiky(bool system_bezi)
 {
-    if (!allegro_error[0])
-        ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, "No display available (is DISPLAY set?)");
     // Without a system driver even the text mode call would crash.
     if (system_bezi)
         set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
     allegro_message("Nemozem nastartovat grafiku\n%s\n", allegro_error);
-    return 1;
+    fflush(stdout);
+    const char *displej = getenv("DISPLAY");
+    if (displej == nullptr || *displej == '\0')
+        fprintf(stderr, "ponorka: no display: DISPLAY is not set\n");
+    else if (!system_bezi)
+        fprintf(stderr, "ponorka: no display: can't open the display \"%s\" named by DISPLAY\n", displej);
+    else
+        fprintf(stderr, "ponorka: no 1024x768 graphics mode in 16-bit colour %s on the display \"%s\"\n",
+                volby.okno ? "in a window" : "full screen or in a window", displej);
+    return KOD_BEZ_GRAFIKY;
 }
 
 // The world and everything drawn around it; the world goes last, when the routine returns.
@@ -115,11 +124,14 @@ int pokus_main()
         install_sound(DIGI_NONE, MIDI_NONE, NULL);
 
     if (!check_assets())
-        return 2;
+        return KOD_DATA;
 
     if (!nastav_grafiku())
         return bez_grafiky(true);
     sleduj_udalosti();
+    // A signal during start-up ends it here, before a demo is begun.
+    if (odchod_ziadany())
+        return kod_odchodu(dovod_odchodu());
 
     srand(time(NULL));
     spusti_casovac();

@@ -1,5 +1,8 @@
 // The start-up check: a copy of the generated set in a scratch directory, with one file
 // removed or spoiled at a time, must be refused with that file named.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -184,6 +187,16 @@ INSTANTIATE_TEST_SUITE_P(PosledneBajty, PoskodenySubor,
                                            Pripad{"gfx/shop/cursor.bmp", Poskodenie::BezPoslednehoBajtu},
                                            Pripad{"sfx/briefing/beat.wav", Poskodenie::BezPoslednehoBajtu}),
                          meno_pripadu);
+
+TEST_F(KontrolaAssetov, AFifoInAnAssetsPlaceIsRefusedWithoutWaitingForAWriter)
+{
+    fs::remove("gfx/torpedo.tga");
+    ASSERT_EQ(mkfifo("gfx/torpedo.tga", 0600), 0);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"gfx/torpedo.tga\": not a regular file (a FIFO)"), std::string::npos) << chyby;
+}
 
 TEST_F(KontrolaAssetov, AnImageOfTheWrongSizeIsRefused)
 {
