@@ -1,6 +1,7 @@
 #include <allegro.h>
 
 #include "options/priecinok_dat.h"
+#include "options/subor_nastaveni.h"
 #include "options/volby.h"
 #include "start/pokus.h"
 
@@ -8,6 +9,10 @@ int main(int argc, char **argv)
 {
     // The command line and the data folder come before Allegro: --help needs no display.
     int kod = citaj_volby(argc, argv, volby, stdout, stderr);
+    if (kod >= 0)
+        return kod;
+    // --config relative to the folder the player is in, before the move into the data.
+    kod = priprav_nastavenia(volby, stderr);
     if (kod >= 0)
         return kod;
     if (!najdi_data(volby.data, "ponorka"))
