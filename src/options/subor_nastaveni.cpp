@@ -207,7 +207,7 @@ int priprav_nastavenia(const Volby &v, FILE *err)
     nastavenia = NastaveniaHry();
     if (v.bez_nastaveni)
         return -1;
-    if (v.nastavenia.empty()) {
+    if (v.subor_nastaveni.empty()) {
         const char *home = getenv("HOME");
         if (!home || !home[0]) {
             struct passwd *pw = getpwuid(getuid());
@@ -216,16 +216,16 @@ int priprav_nastavenia(const Volby &v, FILE *err)
         nastavenia.cesta = cesta_nastaveni(getenv("XDG_CONFIG_HOME"), home);
         return -1;
     }
-    std::string cesta = cesta_od_hraca(v.nastavenia);
+    std::string cesta = cesta_od_hraca(v.subor_nastaveni);
     std::string nad = priecinok(cesta);
     struct stat st;
     std::string dovod;
     if (stat(cesta.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        dovod = "--config '" + v.nastavenia + "' names a folder, not a file";
+        dovod = "--config '" + v.subor_nastaveni + "' names a folder, not a file";
     else if (stat(nad.c_str(), &st) != 0)
-        dovod = "--config '" + v.nastavenia + "': its folder " + nad + " does not exist";
+        dovod = "--config '" + v.subor_nastaveni + "': its folder " + nad + " does not exist";
     else if (!S_ISDIR(st.st_mode))
-        dovod = "--config '" + v.nastavenia + "': " + nad + " is not a folder";
+        dovod = "--config '" + v.subor_nastaveni + "': " + nad + " is not a folder";
     if (!dovod.empty()) {
         fprintf(err, "ponorka: %s\n", dovod.c_str());
         vypis_pouzitie(err);

@@ -37,7 +37,7 @@ const Volba volby_tabulka[] = {
          v.demo_volby++;
      }},
     {"--config", "FILE", "read and write the settings in FILE instead of the usual file",
-     [](Volby &v, const char *hodnota) { v.nastavenia = hodnota; }},
+     [](Volby &v, const char *hodnota) { v.subor_nastaveni = hodnota; }},
     {"--no-config", nullptr, "read no settings file and write none: the default keys and choices",
      [](Volby &v, const char *) { v.bez_nastaveni = true; }},
 };
@@ -187,7 +187,7 @@ int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
     }
     if (v.demo_volby > 1)
         return chyba(err, "only one of --record, --playdemo and --timedemo");
-    if (v.bez_nastaveni && !v.nastavenia.empty())
+    if (v.bez_nastaveni && !v.subor_nastaveni.empty())
         return chyba(err, "only one of --config and --no-config");
     if (v.pomoc) {
         vypis_pomoc(out);

@@ -44,7 +44,8 @@ void text_v_strede(BITMAP *kam, ALFONT_FONT *f, int x, int y, int farba, const s
 void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const std::string &pad)
 {
     // The pause's and the shop's colours: a black panel with a grey border,
-    // names in the shop's amber, keys in its green, pad inputs in its blue.
+    // names in the shop's amber, keys in its green, pad inputs in its blue;
+    // the action that just lost a key in red.
     const int cierna = makecol(0, 0, 0);
     const int siva = makecol(128, 128, 128);
     const int svetla = makecol(182, 182, 182);
@@ -53,6 +54,7 @@ void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const 
     const int zelena = makecol(56, 176, 56);
     const int modra = makecol(56, 128, 176);
     const int zlta = makecol(255, 255, 0);
+    const int cervena = makecol(255, 80, 80);
 
     int w = kam->w, h = kam->h;
     int vyska = h / 29;
@@ -79,7 +81,7 @@ void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const 
     for (int a = 0; a < AKCIE; a++) {
         int y = hore + a * vyska;
         bool vybrany = a == s.riadok;
-        text(kam, p.riadky, vlavo, y, vybrany ? biela : jantar, AKCIE_HRY[a].nazov);
+        text(kam, p.riadky, vlavo, y, vybrany ? biela : a == s.stratila ? cervena : jantar, AKCIE_HRY[a].nazov);
         for (int c = 0; c < STLPCE_KARTY; c++) {
             DruhVstupu d = c < MIESTA ? KLAVESNICA : PAD;
             int v = s.vazby.miesta(d, a)[c % MIESTA];

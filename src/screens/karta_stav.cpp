@@ -17,7 +17,8 @@ void prirad_a_povedz(KartaStav &s, int vstup)
     int stratila = prirad(s.vazby, s.druh(), a, s.miesto(), vstup);
     std::string m = meno(s.druh(), vstup);
     s.sprava = nazov(a) + ": " + m;
-    if (stratila >= 0 && stratila != a)
+    s.stratila = stratila != a ? stratila : -1;
+    if (s.stratila >= 0)
         s.sprava += ", akcia " + nazov(stratila) + " stratila " + m;
     s.caka = false;
 }
@@ -33,6 +34,9 @@ void karta_klavesa(KartaStav &s, int scancode)
 {
     bool opakovanie = (scancode & OPAKOVANIE_KLAVESY) != 0;
     int k = scancode & ~OPAKOVANIE_KLAVESY;
+    // The mark of a loser stays until the next change.
+    if (!opakovanie && k != KEY_UP && k != KEY_DOWN && k != KEY_LEFT && k != KEY_RIGHT)
+        s.stratila = -1;
     if (s.caka) {
         // A held key's repeat is no new choice.
         if (opakovanie)
@@ -73,8 +77,10 @@ void karta_klavesa(KartaStav &s, int scancode)
         int n = obnov(s.vazby, s.riadok, stratili);
         s.sprava = nazov(s.riadok) + ": povodne";
         for (int i = 0; i < n; i++)
-            if (stratili[i] != s.riadok)
+            if (stratili[i] != s.riadok) {
                 s.sprava += ", akcia " + nazov(stratili[i]) + " stratila svoju";
+                s.stratila = stratili[i];
+            }
     } else if (k == KEY_BACKSPACE) {
         prirad(s.vazby, s.druh(), s.riadok, s.miesto(), 0);
         s.sprava = nazov(s.riadok) + ": bez " + (s.druh() == KLAVESNICA ? "klavesy" : "vstupu padu");

@@ -21,6 +21,7 @@ struct KartaStav {
     bool pad = false;   // a pad is there to bind
     bool zatvorena = false;
     std::string sprava;  // what the last change did
+    int stratila = -1;   // the action the last change took a key from, marked on the card
 
     DruhVstupu druh() const { return stlpec < MIESTA ? KLAVESNICA : PAD; }
     int miesto() const { return stlpec % MIESTA; }

@@ -66,8 +66,8 @@ Povel povel_hraca()
         }
     }
     Povel p = povel_z_vazieb(n.vazby, drzane, volny, n.mrtva_zona);
-    Povel z_padu = povel_z_vazieb(n.vazby, zamknute_klavesy, volny, n.mrtva_zona);
-    if (z_padu.klavesy)
+    static const bool ziadne[KEY_MAX] = {};
+    if (povel_z_vazieb(n.vazby, ziadne, volny, n.mrtva_zona).klavesy)
         pad_pouzity = true;
     p.buffer = keypressed() || pad_pouzity;
     return p;

@@ -142,7 +142,7 @@ TEST(Nastavenia, CommandLineThenFileThenDefault)
     Priecinok p;
     std::string cesta = p.cesta + "/moje.cfg";
     Volby v;
-    v.nastavenia = cesta;
+    v.subor_nastaveni = cesta;
     ASSERT_EQ(priprav_nastavenia(v, stderr), -1);
     nacitaj_nastavenia(stderr);
     EXPECT_EQ(rezim_hry(v), REZIM_CELA_OBRAZOVKA) << "no file: the default";
@@ -294,18 +294,18 @@ TEST(Nastavenia, ConfigNamingAFolderOrAMissingParentIsAUsageError)
 {
     Priecinok p;
     Volby v;
-    v.nastavenia = p.cesta;
+    v.subor_nastaveni = p.cesta;
     Vystup chyby;
     EXPECT_EQ(priprav_nastavenia(v, chyby.f), 64);
     std::string text = chyby.text();
     EXPECT_EQ(text.substr(0, text.find('\n')), "ponorka: --config '" + p.cesta + "' names a folder, not a file");
-    v.nastavenia = p.cesta + "/nie/ponorka.cfg";
+    v.subor_nastaveni = p.cesta + "/nie/ponorka.cfg";
     Vystup chyby2;
     EXPECT_EQ(priprav_nastavenia(v, chyby2.f), 64);
     text = chyby2.text();
     EXPECT_EQ(text.substr(0, text.find('\n')),
-              "ponorka: --config '" + v.nastavenia + "': its folder " + p.cesta + "/nie does not exist");
-    v.nastavenia = p.cesta + "/ponorka.cfg";
+              "ponorka: --config '" + v.subor_nastaveni + "': its folder " + p.cesta + "/nie does not exist");
+    v.subor_nastaveni = p.cesta + "/ponorka.cfg";
     EXPECT_EQ(priprav_nastavenia(v, stderr), -1) << "a file not there yet is fine";
     nastavenia = NastaveniaHry();
 }

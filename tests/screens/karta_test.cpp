@@ -41,6 +41,7 @@ TEST(Karta, EnterThenAKeyRebindsAndNamesTheActionThatLostIt)
     EXPECT_EQ(s.vazby.klavesy[AKCIA_GULOMET][0], KEY_F);
     EXPECT_EQ(s.vazby.klavesy[AKCIA_TORPEDO][0], 0);
     EXPECT_EQ(s.sprava, "gulomet: F, akcia torpedo stratila F");
+    EXPECT_EQ(s.stratila, AKCIA_TORPEDO) << "marked on the card";
 
     stlac(s, {KEY_ENTER, KEY_ESC});
     EXPECT_FALSE(s.zatvorena) << "Esc while waiting only gives up";
