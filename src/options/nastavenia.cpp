@@ -399,18 +399,39 @@ Nastavenia citaj_nastavenia(const std::string &text, const char *meno_suboru, FI
 
 std::string priprav_na_zapis(const std::string &text)
 {
-    std::string v;
+    std::vector<std::string> v;
     for (const Riadok &l : riadky(text)) {
         if (l.druh == Riadok::SEKCIA) {
-            v += l.text + "\n";
+            // Allegro adds a new key after the first run of lines of its
+            // section, before a blank line; without one before the next
+            // section's name (and the comments over it) the key would land in
+            // that section.
+            auto komentar = [](const std::string &r) {
+                size_t z = r.find_first_not_of(" \t");
+                return z != std::string::npos && r[z] == '#';
+            };
+            size_t i = v.size();
+            while (i > 0 && komentar(v[i - 1]))
+                i--;
+            if (i > 0 && !v[i - 1].empty())
+                v.insert(v.begin() + i, "");
+            v.push_back(l.text);
             if (!l.poznamka.empty())
-                v += l.poznamka + "\n";
+                v.push_back(l.poznamka);
             continue;
         }
-        // A bad line goes to the writer as it was (without a carriage return).
-        v += l.text + "\n";
+        // A line goes to the writer as it was, but for control characters
+        // that would end or split it there; a blank line as an empty one.
+        std::string t;
+        for (char c : l.text)
+            if ((unsigned char)c >= 32 || c == '\t')
+                t += c;
+        v.push_back(t.find_first_not_of(" \t") == std::string::npos ? "" : t);
     }
-    return v;
+    std::string vysledok;
+    for (const std::string &r : v)
+        vysledok += r + "\n";
+    return vysledok;
 }
 
 void zapis_nastavenia(const Nastavenia &n)

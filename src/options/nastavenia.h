@@ -43,8 +43,9 @@ extern const char *const SEKCIA_PADU;
 Nastavenia citaj_nastavenia(const std::string &text, const char *meno, FILE *chyby);
 
 // The text of a settings file made ready for Allegro's writer, which would
-// take a byte-order mark or a carriage return into a name, and join a
-// comment after a section's name to the name.
+// take a byte-order mark or a carriage return into a name, join a comment
+// after a section's name to the name, and put a key new to a section into
+// the next section when no blank line stands between them.
 std::string priprav_na_zapis(const std::string &text);
 
 // Sets every key of `n` in Allegro's current config file (the writer's).

@@ -205,6 +205,24 @@ TEST(Nastavenia, RewriteReplacesTheFileWholeAndKeepsWhatItDoesNotKnow)
     EXPECT_EQ(subory(p.cesta), std::vector<std::string>{"ponorka.cfg"}) << "no temporary file left";
 }
 
+TEST(Nastavenia, NewKeysStayInTheirSectionWhenTheNextFollowsAtOnce)
+{
+    Priecinok p;
+    std::string cesta = p.cesta + "/ponorka.cfg";
+    zapis(cesta, "[controls]\ngun = V\n# theirs\n[mine]\nx = 1\n");
+    std::string dovod;
+    Nastavenia n;
+    prirad(n.vazby, KLAVESNICA, AKCIA_GULOMET, 0, KEY_V);
+    prirad(n.vazby, KLAVESNICA, AKCIA_TORPEDO, 0, KEY_T);
+    ASSERT_TRUE(uloz_nastavenia(cesta, n, false, dovod)) << dovod;
+    std::string text = obsah(cesta);
+    EXPECT_EQ(text.substr(0, 31), "[controls]\ngun = V\ntorpedo = T\n") << text;
+    EXPECT_NE(text.find("\n\n# theirs\n[mine]\nx = 1\n"), std::string::npos) << text;
+    Precitane r = precitaj(text);
+    EXPECT_TRUE(r.n == n);
+    EXPECT_EQ(r.varovania, "ponorka: S:18: unknown section [mine]; ignored\n");
+}
+
 TEST(Nastavenia, AFileThatCantBeReadIsNeverOverwritten)
 {
     Priecinok p;

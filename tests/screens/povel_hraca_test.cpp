@@ -6,6 +6,7 @@
 #include "options/vazby.h"
 #include "platform/gamepad.h"
 #include "screens/povel_hraca.h"
+#include "support/allegro_env.h"
 
 namespace {
 
@@ -93,4 +94,19 @@ TEST(PovelHraca, TheSticksAxesInTurn)
     EXPECT_EQ(s.os[6], 0);
     num_joysticks = 0;
     joy[0] = JOYSTICK_INFO();
+}
+
+TEST(PovelHraca, KeysHeldWhenTheCardClosesActOnlyAfterBeingLetGo)
+{
+    release_all_keys();
+    key[KEY_F] = 1;
+    EXPECT_EQ(povel_hraca().klavesy, bit(POVEL_F));
+    zamkni_drzane();
+    key[KEY_C] = 1;
+    EXPECT_EQ(povel_hraca().klavesy, bit(POVEL_C)) << "F held across the card does not fire";
+    key[KEY_F] = 0;
+    EXPECT_EQ(povel_hraca().klavesy, bit(POVEL_C));
+    key[KEY_F] = 1;
+    EXPECT_EQ(povel_hraca().klavesy, bit(POVEL_F) | bit(POVEL_C)) << "pressed again, it does";
+    release_all_keys();
 }

@@ -4,10 +4,11 @@
 #   file  a settings file binds the torpedo to G (and has a bad volume): the
 #         game warns about the volume and starts; in mission 1 F fires nothing
 #         and G fires a torpedo; the file is not written by merely playing.
-#   card  F1 in mission 1 opens the card; Enter and T bind the torpedo to T
-#         (the card's picture kept in ARTEFACTS as controls.png); F1 closes it and the
-#         file is written with the new binding; the next start reads it back:
-#         T fires a torpedo, F nothing.
+#   card  with a file of the player's own, F1 in mission 1 opens the card;
+#         Enter and T bind the torpedo to T (the card's picture kept in
+#         ARTEFACTS as controls.png); F1 closes it and the file is rewritten with
+#         the new binding, the player's comment and section kept; the next start
+#         reads it back: T fires a torpedo, F nothing.
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
 MODE=$2
@@ -64,7 +65,10 @@ if [ "$MODE" = file ]; then
   exit 0
 fi
 
-[ ! -e "$CFG" ] || fail "a settings file before the first start"
+# The player's own file: a comment, another binding and a section of theirs.
+mkdir -p "$(dirname "$CFG")"
+printf '# my settings\n[controls]\ngun = V\n[mine]\nx = 1\n' >"$CFG"
+cp "$CFG" "$OUT/before.cfg"
 start_game
 key_tap F1
 wait_until 5 card_shown || fail "F1 opened no card"
@@ -78,13 +82,22 @@ if [ -n "$ART" ]; then
   import -window root "$ART/controls.png"
 fi
 [ "$(wc -l <"$OUT/game.out")" -eq "$lines" ] || fail "the mission went on under the card"
-[ ! -e "$CFG" ] || fail "the file was written before the card closed"
+cmp -s "$CFG" "$OUT/before.cfg" || fail "the file was written before the card closed"
 key_tap F1
-wait_until 5 test -s "$CFG" || fail "closing the card wrote no settings file"
-sed -n '/^\[controls\]/,/^\[/p' "$CFG" | grep -qx 'torpedo = T' || { cat "$CFG" >&2; fail "no 'torpedo = T' in [controls]"; }
+wait_until 5 test -n "$(grep -x 'torpedo = T' "$CFG")" || { cat "$CFG" >&2; fail "closing the card wrote no 'torpedo = T'"; }
+controls=$(sed -n '/^\[controls\]/,/^\[/p' "$CFG")
+grep -qx 'torpedo = T' <<<"$controls" && grep -qx 'gun = V' <<<"$controls" ||
+  { cat "$CFG" >&2; fail "[controls] lacks 'torpedo = T' or the player's 'gun = V'"; }
+head -n 1 "$CFG" | grep -qx '# my settings' && grep -qx '\[mine\]' "$CFG" && grep -qx 'x = 1' "$CFG" ||
+  { cat "$CFG" >&2; fail "the player's comment or section did not survive the rewrite"; }
+[ "$(find "$(dirname "$CFG")" -type f | wc -l)" -eq 1 ] || fail "a temporary file left beside the settings"
 card_shown && fail "the card is still shown"
 leave_game
-if grep -v 'no sound device' "$OUT/game.err" | grep -q .; then fail "warnings on standard error"; fi
+# The player's own section is warned about, and nothing else is.
+grep -qxF "ponorka: $CFG:4: unknown section [mine]; ignored" "$OUT/game.err" || fail "no warning about [mine]"
+if grep -v -e 'no sound device' -e 'unknown section \[mine\]' "$OUT/game.err" | grep -q .; then
+  fail "warnings on standard error"
+fi
 
 # The next start reads the binding back.
 start_game
