@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The settings file and the controls card in the real game under Xvfb.
 # Usage: controls_test.sh RUN_DIR file|card [ARTEFACTS]
-#   file  a settings file binds the torpedo to G (and has a bad volume): the
-#         game warns about the volume and starts; in mission 1 F fires nothing
-#         and G fires a torpedo; the file is not written by merely playing.
+#   file  a settings file binds the torpedo to G, asks for a window and no
+#         sound, and has a bad volume: with no option the game warns about the
+#         volume alone (no sound driver is tried) and opens a window; in
+#         mission 1 F fires nothing and G fires a torpedo; the file is not
+#         written by merely playing.
 #   card  with a file of the player's own, F1 in mission 1 opens the card;
 #         Enter and T bind the torpedo to T (the card's picture kept in
 #         ARTEFACTS as controls.png); F1 closes it and the file is rewritten with
@@ -19,7 +21,7 @@ game_test_frame "$MODE"
 CFG=$XDG_CONFIG_HOME/ponorka/ponorka.cfg
 
 start_game() {
-  ./ponorka --windowed >"$OUT/game.out" 2>"$OUT/game.err" &
+  ./ponorka "$@" >"$OUT/game.out" 2>"$OUT/game.err" &
   GAME_PID=$!
   wait_until 30 portrait_shown || fail "the first briefing did not appear"
   key_tap Return
@@ -52,11 +54,14 @@ xvfb_start
 
 if [ "$MODE" = file ]; then
   mkdir -p "$(dirname "$CFG")"
-  printf '# a left-handed player\n[controls]\ntorpedo = G\n[sound]\nvolume = 500\n' >"$CFG"
+  printf '# a left-handed player\n[controls]\ntorpedo = G\n[sound]\nvolume = 500\nenabled = no\n[display]\nmode = windowed\n' >"$CFG"
   cp "$CFG" "$OUT/before.cfg"
   start_game
   grep -qxF "ponorka: $CFG:5: volume = 500 is out of range 0..100; using the default 100" "$OUT/game.err" ||
     fail "no warning about the volume"
+  [ "$(wc -l <"$OUT/game.err")" -eq 1 ] || fail "more on standard error than the volume's warning"
+  xwininfo -root -tree | grep -qE '"ponorka": \("allegro" "Allegro"\) +1024x768' ||
+    fail "the file's windowed mode gave no window"
   ! fires_torpedo f || fail "F still fires a torpedo"
   fires_torpedo g || fail "G fires no torpedo"
   leave_game
@@ -69,7 +74,7 @@ fi
 mkdir -p "$(dirname "$CFG")"
 printf '# my settings\n[controls]\ngun = V\n[mine]\nx = 1\n' >"$CFG"
 cp "$CFG" "$OUT/before.cfg"
-start_game
+start_game --windowed
 key_tap F1
 wait_until 5 card_shown || fail "F1 opened no card"
 lines=$(wc -l <"$OUT/game.out")
@@ -100,7 +105,7 @@ if grep -v -e 'no sound device' -e 'unknown section \[mine\]' "$OUT/game.err" | 
 fi
 
 # The next start reads the binding back.
-start_game
+start_game --windowed
 ! fires_torpedo f || fail "after the restart F still fires a torpedo"
 fires_torpedo t || fail "after the restart T fires no torpedo"
 leave_game
