@@ -11,16 +11,22 @@ bool zamknute_klavesy[KEY_MAX];
 bool zamknute_vstupy[VSTUP_OS + 2 * PAD_OSI];
 bool pad_pouzity = false;
 
-// The bit of KlavesaPovelu an action sets, or -1 for the game's own keys.
+// The bit of KlavesaPovelu an action sets, or -1 for the game's own keys;
+// looked up by the simulation's key name once.
 int bit_akcie(int akcia)
 {
-    const char *meno = AKCIE_HRY[akcia].povel;
-    if (meno == nullptr)
-        return -1;
-    for (int i = 0; i < POVEL_KLAVES; i++)
-        if (strcmp(KLAVESY_POVELU[i].meno, meno) == 0)
-            return i;
-    return -1;
+    static int bity[AKCIE];
+    static bool hotove = false;
+    if (!hotove) {
+        for (int a = 0; a < AKCIE; a++) {
+            bity[a] = -1;
+            for (int i = 0; i < POVEL_KLAVES && AKCIE_HRY[a].povel; i++)
+                if (strcmp(KLAVESY_POVELU[i].meno, AKCIE_HRY[a].povel) == 0)
+                    bity[a] = i;
+        }
+        hotove = true;
+    }
+    return bity[akcia];
 }
 
 }  // namespace
@@ -49,6 +55,11 @@ Povel povel_hraca()
         if (!key[k])
             zamknute_klavesy[k] = false;
         drzane[k] = key[k] && !zamknute_klavesy[k];
+    }
+    if (!pad_pripojeny()) {
+        Povel p = povel_z_vazieb(n.vazby, drzane, StavPadu(), n.mrtva_zona);
+        p.buffer = keypressed();
+        return p;
     }
     StavPadu pad = stav_padu();
     StavPadu volny = pad;
