@@ -8,14 +8,17 @@
 #include <allegro.h>
 
 #include "demo/demo_hra.h"
+#include "options/subor_nastaveni.h"
 #include "options/volby.h"
 #include "platform/casovac.h"
+#include "platform/gamepad.h"
 #include "platform/odchod.h"
 #include "platform/rozlisenie.h"
 #include "platform/udalosti.h"
 #include "platform/zvuk.h"
 #include "screens/more.h"
 #include "screens/obrazovky.h"
+#include "screens/povel_hraca.h"
 #include "simulation/frame_loop.h"
 #include "simulation/missions.h"
 #include "start/assets.h"
@@ -41,11 +44,11 @@ static void vypis_suhrn(Spravca &svet, Hra &hra)
 }
 
 // Full screen as intended; a desktop that cannot switch modes still gets a window, and
-// --windowed asks for the window alone.
+// --windowed (or the settings file's mode) asks for the window alone.
 static bool nastav_grafiku()
 {
     set_color_depth(16);
-    if (!volby.okno && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
+    if (rezim_hry(volby) != REZIM_OKNO && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
         return true;
     return set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) == 0;
 }
@@ -116,12 +119,16 @@ int pokus_main()
         return bez_grafiky(false);
     zachyt_signaly();
     alfont_init();
+    nacitaj_nastavenia(stderr);
     install_keyboard();
     install_mouse();
-    if (volby.zvuk)
+    if (zvuk_hry(volby))
         spusti_zvuk();
     else
         install_sound(DIGI_NONE, MIDI_NONE, NULL);
+    // Full volume is Allegro's own, left as it is.
+    if (nastavenia.n.hlasitost < 100)
+        set_volume(nastavenia.n.hlasitost * 255 / 100, -1);
 
     if (!check_assets())
         return KOD_DATA;
@@ -135,8 +142,12 @@ int pokus_main()
 
     srand(time(NULL));
     spusti_casovac();
+    // A pad, or none: either is silent.
+    spusti_pad();
+    pouzi_vazby();
 
     int vysledok = hraj(demo);
+    zastav_pad();
     alfont_exit();
     return vysledok;
 }

@@ -2,6 +2,11 @@
 # key auto-repeat off, on a display number the server picks itself.
 # Usage: source this file, then `xvfb_start`; DISPLAY is exported and XVFB_PID set.
 
+# No test reads or writes the settings of whoever runs it: until a test picks
+# a folder of its own (game_test_frame does), the settings folder is one that
+# can never exist.
+export XDG_CONFIG_HOME=/dev/null/ponorka-test-settings
+
 xvfb_start() {
   # The server writes its display number into a pipe in a folder of this run's own.
   local dir
@@ -207,12 +212,14 @@ summary_ok() {
 }
 
 # --- The frame of a test that runs the game -----------------------------------
-# game_test_frame NAME sets OUT (a scratch folder) and GAME_PID (the game, to be
-# set by the caller, killed on exit); on exit Xvfb stops and OUT goes. fail()
+# game_test_frame NAME sets OUT (a scratch folder, which holds the settings
+# folder XDG_CONFIG_HOME too) and GAME_PID (the game, to be set by the caller,
+# killed on exit); on exit Xvfb stops and OUT goes. fail()
 # names the scenario and shows the end of the game's game.out and game.err.
 game_test_frame() {
   GAME_TEST=$1
   OUT=$(mktemp -d)
+  export XDG_CONFIG_HOME=$OUT/config
   GAME_PID=
   trap game_test_cleanup EXIT
 }
