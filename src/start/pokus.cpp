@@ -69,7 +69,7 @@ static int bez_grafiky(bool system_bezi)
         fprintf(stderr, "ponorka: no display: can't open the display \"%s\" named by DISPLAY\n", displej);
     else
         fprintf(stderr, "ponorka: no 1024x768 graphics mode in 16-bit colour %s on the display \"%s\"\n",
-                volby.okno ? "in a window" : "full screen or in a window", displej);
+                rezim_hry(volby) == REZIM_OKNO ? "in a window" : "full screen or in a window", displej);
     return KOD_BEZ_GRAFIKY;
 }
 
