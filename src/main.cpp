@@ -6,8 +6,11 @@
 
 int main(int argc, char **argv)
 {
-    // The command line and the data folder come before Allegro: --help needs no display.
+    // The command line, the language and the data folder come before Allegro: --help needs no display.
     int kod = citaj_volby(argc, argv, volby, stdout, stderr);
+    if (kod >= 0)
+        return kod;
+    kod = zvol_jazyk(volby, stderr);
     if (kod >= 0)
         return kod;
     if (!najdi_data(volby.data, "ponorka"))

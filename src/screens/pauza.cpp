@@ -2,6 +2,7 @@
 
 #include "platform/budik.h"
 #include "platform/odchod.h"
+#include "platform/preklad.h"
 #include "platform/ziadost_pauzy.h"
 #include "text/alfont.h"
 
@@ -15,7 +16,8 @@ void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo)
     rectfill(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(0, 0, 0));
     rect(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(128, 128, 128));
     if (pismo)
-        alfont_textout_centre_aa(kam, pismo, "PAUZA", x, y - alfont_get_font_height(pismo) / 2, makecol(255, 255, 255));
+        alfont_textout_centre_aa(kam, pismo, preloz("PAUZA"), x, y - alfont_get_font_height(pismo) / 2,
+                                 makecol(255, 255, 255));
 }
 
 void pauza()

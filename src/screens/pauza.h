@@ -13,7 +13,7 @@ struct ALFONT_FONT;
 // asleep until the pause ends or the player leaves.
 void pauza();
 
-// The centred "PAUZA" label over the world view of a bitmap of the screen's
+// The centred "PAUZA" label, in the player's language, over the world view of a bitmap of the screen's
 // size; the status bar below it stays as it is.
 void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo);
 

@@ -8,9 +8,11 @@
 #include <allegro.h>
 
 #include "demo/demo_hra.h"
+#include "options/priecinok_dat.h"
 #include "options/volby.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
+#include "platform/preklad.h"
 #include "platform/rozlisenie.h"
 #include "platform/udalosti.h"
 #include "platform/zvuk.h"
@@ -93,6 +95,19 @@ static int hraj(DemoHry &demo)
     return kod != 0 ? kod : kod_odchodu(dovod_odchodu());
 }
 
+int zvol_jazyk(const Volby &v, FILE *err)
+{
+    zacni_preklad(priecinok_katalogov().c_str());
+    // The locale first, --lang over it. The settings file's [game] language
+    // key goes between the two: nastav_jazyk with its value, here.
+    if (!v.jazyk.empty() && !nastav_jazyk(v.jazyk.c_str())) {
+        fprintf(err, "ponorka: option '--lang' needs a language code such as en or sk, not '%s'\n", v.jazyk.c_str());
+        vypis_pouzitie(err);
+        return KOD_POUZITIE;
+    }
+    return -1;
+}
+
 int pokus_main()
 {
     // A demo is opened or read whole first: a bad one is refused without a display.
@@ -108,6 +123,9 @@ int pokus_main()
     zachyt_signaly();
     alfont_init();
     install_keyboard();
+    // The X11 keyboard sets the whole locale from the environment for its
+    // input method: the summary's numbers would take a decimal comma.
+    obnov_jazyk_a_cisla();
     install_mouse();
     if (volby.zvuk)
         spusti_zvuk();

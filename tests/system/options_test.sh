@@ -21,7 +21,7 @@ run --help
 [ "$RC" -eq 0 ] || fail "--help exits with $RC"
 [ ! -s "$OUT/e" ] || fail "--help writes to standard error: $(cat "$OUT/e")"
 head -n 1 "$OUT/o" | grep -q '^Usage: ponorka ' || fail "--help has no usage line"
-for option in --help --version --windowed --fullscreen --nosound '--data DIR'; do
+for option in --help --version --windowed --fullscreen --nosound '--lang CODE' '--data DIR'; do
   grep -qE -- "^  $option  " "$OUT/o" || fail "--help does not list $option"
 done
 grep -qE '^  F +fire a torpedo$' "$OUT/o" || fail "--help has no controls table"
@@ -50,9 +50,11 @@ check_usage_error "unknown option '--bogus'" --bogus
 check_usage_error "option '--data' needs an argument DIR" --windowed --data
 check_usage_error "option '--nosound' takes no argument" --nosound=yes
 check_usage_error "unexpected argument 'extra'" extra
+check_usage_error "option '--lang' needs a language code such as en or sk, not '../en'" --lang ../en
 
 # Every playing option is accepted and the game goes on to the display, which is missing.
-for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound"; do
+for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound" "--lang en" \
+  --lang=sk; do
   # shellcheck disable=SC2086
   run $args
   [ "$RC" -eq 1 ] || fail "'$args' without a display exits with $RC, not 1"
