@@ -13,8 +13,8 @@ struct ALFONT_FONT;
 // asleep until the pause ends or the player leaves.
 void pauza();
 
-// The centred "PAUZA" label, in the player's language, over the world view of a bitmap of the screen's
-// size; the status bar below it stays as it is.
+// The centred "PAUZA" label, in the player's language, over the world view
+// of a bitmap of the screen's size; the status bar below it stays as it is.
 void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo);
 
 #endif
