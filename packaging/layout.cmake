@@ -14,6 +14,9 @@ get_filename_component(PONORKA_FULL_DATADIR ${PONORKA_INSTALL_DATADIR} ABSOLUTE 
 # The data as seen from the installed program: an unpacked tree works wherever it lies,
 # and a package built for another prefix than this configuration's still finds it.
 file(RELATIVE_PATH PONORKA_DATA_FROM_GAMESDIR ${PONORKA_FULL_GAMESDIR} ${PONORKA_FULL_DATADIR})
+# The translation catalogues go to share/locale; the game finds them the same way.
+set(PONORKA_FULL_LOCALEDIR ${CMAKE_INSTALL_FULL_LOCALEDIR})
+file(RELATIVE_PATH PONORKA_LOCALE_FROM_GAMESDIR ${PONORKA_FULL_GAMESDIR} ${PONORKA_FULL_LOCALEDIR})
 
 # The desktop icons, drawn by the asset generator.
 set(PONORKA_ICON_DIR ${CMAKE_BINARY_DIR}/icons)

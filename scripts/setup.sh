@@ -12,7 +12,13 @@ PACKAGES=(
   python3 python3-xlib
   libpng-dev
   desktop-file-utils appstream lintian groff man-db dpkg-dev file
+  gettext locales
 )
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -23,11 +29,13 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then
-    SUDO="sudo"
-  fi
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# A locale with a decimal comma, for the test that the summary keeps its points.
+if ! locale -a 2>/dev/null | grep -qix 'sk_SK.utf8'; then
+  echo "Generating the locale sk_SK.UTF-8"
+  $SUDO localedef -i sk_SK -c -f UTF-8 -A /usr/share/locale/locale.alias sk_SK.UTF-8
 fi

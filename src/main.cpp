@@ -9,11 +9,13 @@
 int main(int argc, char **argv)
 {
     priprav_standardne_prudy();
-    // The command line and the data folder come before Allegro: --help needs no display.
+    // The command line, the language and the data folder come before Allegro: --help needs no display.
     int kod = citaj_volby(argc, argv, volby, stdout, stderr);
     if (kod < 0)
         // --config relative to the folder the player is in, before the move into the data.
         kod = priprav_nastavenia(volby, stderr);
+    if (kod < 0)
+        kod = zvol_jazyk(volby, stderr);
     if (kod < 0)
         kod = najdi_data(volby.data, "ponorka") ? pokus_main() : KOD_DATA;
     // Output that did not arrive makes a clean exit a failure; any other code says more.

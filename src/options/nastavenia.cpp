@@ -14,12 +14,14 @@ const char *const SEKCIA_PADU = "gamepad";
 
 static const char *const ANO_NIE[] = {"no", "yes", nullptr};
 static const char *const REZIMY[] = {"fullscreen", "windowed", nullptr};
+const char *const JAZYKY_NASTAVENI[] = {"auto", "sk", "en", nullptr};
 
 const PolozkaNastavenia POLOZKY_NASTAVENI[] = {
     {"gamepad", "dead_zone", 0, 127, nullptr, &Nastavenia::mrtva_zona},
     {"sound", "enabled", 0, 0, ANO_NIE, &Nastavenia::zvuk},
     {"sound", "volume", 0, 100, nullptr, &Nastavenia::hlasitost},
     {"display", "mode", 0, 0, REZIMY, &Nastavenia::rezim},
+    {"game", "language", 0, 0, JAZYKY_NASTAVENI, &Nastavenia::jazyk},
 };
 const int POCET_POLOZIEK = (int)(sizeof(POLOZKY_NASTAVENI) / sizeof(POLOZKY_NASTAVENI[0]));
 

@@ -14,6 +14,7 @@ struct Nastavenia {
     int zvuk = 1;         // [sound] enabled: 1 yes, 0 no
     int hlasitost = 100;  // [sound] volume, percent
     int rezim = 0;        // [display] mode: an index into its words (RezimObrazovky)
+    int jazyk = 0;        // [game] language: an index into JAZYKY_NASTAVENI; 0 follows the locale
 
     bool operator==(const Nastavenia &n) const;
     bool operator!=(const Nastavenia &n) const { return !(*this == n); }
@@ -31,6 +32,10 @@ struct PolozkaNastavenia {
 };
 extern const PolozkaNastavenia POLOZKY_NASTAVENI[];
 extern const int POCET_POLOZIEK;
+
+// The words of [game] language: "auto" (the locale decides), then the codes
+// of the languages the game has a text for.
+extern const char *const JAZYKY_NASTAVENI[];
 
 // The sections holding the keyboard's and the pad's bindings.
 extern const char *const SEKCIA_KLAVES;

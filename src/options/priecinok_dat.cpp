@@ -16,6 +16,9 @@
 #ifndef PONORKA_DATA_INSTALOVANE
 #error "PONORKA_DATA_INSTALOVANE (the install path of the data) comes from CMake"
 #endif
+#if !defined(PONORKA_KATALOGY_OD_PROGRAMU) || !defined(PONORKA_KATALOGY_INSTALOVANE)
+#error "PONORKA_KATALOGY_OD_PROGRAMU and PONORKA_KATALOGY_INSTALOVANE (the translations) come from CMake"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -159,4 +162,34 @@ std::string cesta_od_hraca(const std::string &cesta)
     if (priecinok.empty())
         return std::string();
     return (fs::path(priecinok) / cesta).lexically_normal().string();
+}
+
+bool drzi_katalogy(const std::string &priecinok)
+{
+    std::error_code chyba;
+    fs::directory_iterator it(priecinok, chyba);
+    for (; !chyba && it != fs::directory_iterator(); it.increment(chyba)) {
+        std::error_code c;
+        if (fs::is_regular_file(it->path() / "LC_MESSAGES" / "ponorka.mo", c))
+            return true;
+    }
+    return false;
+}
+
+std::string katalogy_pre_program(const std::string &program)
+{
+    const std::string instalovane = absolutna(PONORKA_KATALOGY_INSTALOVANE, "/");
+    if (!program.empty()) {
+        for (const char *k : {"locale", PONORKA_KATALOGY_OD_PROGRAMU}) {
+            std::string p = absolutna(k, program);
+            if (drzi_katalogy(p))
+                return p;
+        }
+    }
+    return instalovane;
+}
+
+std::string priecinok_katalogov()
+{
+    return katalogy_pre_program(priecinok_programu());
 }

@@ -37,4 +37,17 @@ std::string priecinok_hraca();
 std::string cesta_od_hraca(const std::string &cesta);
 extern const char *const PRIECINOK_HRACA_ZMIZOL;
 
+// True when `priecinok` holds a translation catalogue of the game
+// (<language>/LC_MESSAGES/ponorka.mo) for at least one language.
+bool drzi_katalogy(const std::string &priecinok);
+
+// The folder of the translation catalogues for a program in the folder `program`: the
+// first that holds one of locale/ beside the program (the build tree), the installed
+// catalogues relative to the program (a package or a DESTDIR, wherever unpacked), and the
+// install path compiled in, which is also the answer when none holds one.
+std::string katalogy_pre_program(const std::string &program);
+
+// The same for the running program.
+std::string priecinok_katalogov();
+
 #endif

@@ -17,6 +17,8 @@ const Volba volby_tabulka[] = {
     {"--fullscreen", nullptr, "play full screen, in a window when that fails (the default)",
      [](Volby &v, const char *) { v.rezim = REZIM_CELA_OBRAZOVKA; }},
     {"--nosound", nullptr, "start no sound driver at all", [](Volby &v, const char *) { v.zvuk = false; }},
+    {"--lang", "CODE", "show the game's texts in the language CODE (en, sk), not the locale's",
+     [](Volby &v, const char *hodnota) { v.jazyk = hodnota; }},
     {"--data", "DIR", "read the game's data (gfx/, sfx/, data/fonts/) from DIR",
      [](Volby &v, const char *hodnota) { v.data = hodnota; }},
     {"--record", "FILE", "play, and write the game as a demo to FILE",

@@ -23,6 +23,7 @@ struct Volby {
     int demo_volby = 0;           // how many of the three were given; one at most
     std::string subor_nastaveni;  // --config FILE as typed, empty when not given
     bool bez_nastaveni = false;   // --no-config: no settings file read or written
+    std::string jazyk;            // --lang CODE as typed, empty when not given: the locale decides
 };
 
 // One option: its name, the name of its argument (nullptr when it takes none), one line

@@ -1,7 +1,10 @@
 #include "screens/obrazovky.h"
 
+#include <string>
+
 #include "objects/povel.h"
 #include "platform/odchod.h"
+#include "platform/preklad.h"
 #include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 #include "screens/briefing.h"
@@ -26,7 +29,10 @@ bool HraNaObrazovke::povel(Spravca &, Hra &, int, Povel &p)
 
 bool HraNaObrazovke::briefing(Hra &hra, int farba, char *text)
 {
-    ::briefing(hra.pismo_briefing, farba, text, prehravanie);
+    // The flow carries the Slovak text; the screen shows it in the player's
+    // language, in a copy of its own, as the briefing takes a modifiable text.
+    std::string sprava = preloz(text);
+    ::briefing(hra.pismo_briefing, farba, sprava.data(), prehravanie);
     zabudni_p();
     return !odchod_ziadany();
 }

@@ -5,6 +5,7 @@
 #include "options/subor_nastaveni.h"
 #include "platform/budik.h"
 #include "platform/odchod.h"
+#include "platform/preklad.h"
 #include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 #include "screens/karta.h"
@@ -20,7 +21,8 @@ void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo, ALFONT_FONT *male, const ch
     rectfill(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(0, 0, 0));
     rect(kam, x - sirka / 2, y - vyska / 2, x + sirka / 2, y + vyska / 2, makecol(128, 128, 128));
     if (pismo)
-        alfont_textout_centre_aa(kam, pismo, "PAUZA", x, y - alfont_get_font_height(pismo) / 2, makecol(255, 255, 255));
+        alfont_textout_centre_aa(kam, pismo, preloz("PAUZA"), x, y - alfont_get_font_height(pismo) / 2,
+                                 makecol(255, 255, 255));
     // In the box's lower quarter, below the label.
     if (male && riadok)
         alfont_textout_centre_aa(kam, male, riadok, x, y + vyska / 2 - vyska / 4, makecol(128, 128, 128));

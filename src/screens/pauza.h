@@ -14,7 +14,7 @@ struct ALFONT_FONT;
 // over it.
 void pauza();
 
-// The centred "PAUZA" label over the world view of a bitmap of the screen's
+// The centred "PAUZA" label, in the player's language, over the world view of a bitmap of the screen's
 // size; the status bar below it stays as it is. `riadok` (when given, in
 // `male`) is a grey line under the label: the key of the controls card.
 void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo, ALFONT_FONT *male = nullptr, const char *riadok = nullptr);

@@ -1,10 +1,12 @@
 #include "screens/shop.h"
 
 #include <cstdio>
+#include <string>
 
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
+#include "platform/preklad.h"
 #include "platform/rozlisenie.h"
 #include "platform/ziadost_karty.h"
 #include "screens/karta.h"
@@ -260,12 +262,18 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
     BITMAP *kurzor = load_bitmap("gfx/shop/cursor.bmp", NULL);
     ObchodStav s = obchod_stav(buffer, continue_font, cena_font, money, torpedo_price, navnada_price, torpeda, navnady);
     s.pozorovatel = pozorovatel;
-    s.torpedo[OBRAZOK_NEOZNACENY] = load_bitmap("gfx/shop/torpedo_unselected.tga", NULL);
-    s.torpedo[OBRAZOK_NEAKTIVNY] = load_bitmap("gfx/shop/torpedo_unactive.tga", NULL);
-    s.torpedo[OBRAZOK_OZNACENY] = load_bitmap("gfx/shop/torpedo_selected.tga", NULL);
-    s.navnada[OBRAZOK_NEOZNACENY] = load_bitmap("gfx/shop/navnada_unselected.tga", NULL);
-    s.navnada[OBRAZOK_NEAKTIVNY] = load_bitmap("gfx/shop/navnada_unactive.tga", NULL);
-    s.navnada[OBRAZOK_OZNACENY] = load_bitmap("gfx/shop/navnada_selected.tga", NULL);
+    // The items' names are lettered into their pictures: a language whose
+    // names the asset generator draws has a folder of pictures of its own.
+    // TRANSLATORS: the folder of the shop's pictures lettered in your language
+    // (gfx/shop/en/ holds TORPEDO and DECOY); keep gfx/shop/ when there is none.
+    const std::string obrazky = preloz("gfx/shop/");
+    auto nacitaj = [&obrazky](const char *subor) { return load_bitmap((obrazky + subor).c_str(), NULL); };
+    s.torpedo[OBRAZOK_NEOZNACENY] = nacitaj("torpedo_unselected.tga");
+    s.torpedo[OBRAZOK_NEAKTIVNY] = nacitaj("torpedo_unactive.tga");
+    s.torpedo[OBRAZOK_OZNACENY] = nacitaj("torpedo_selected.tga");
+    s.navnada[OBRAZOK_NEOZNACENY] = nacitaj("navnada_unselected.tga");
+    s.navnada[OBRAZOK_NEAKTIVNY] = nacitaj("navnada_unactive.tga");
+    s.navnada[OBRAZOK_OZNACENY] = nacitaj("navnada_selected.tga");
 
     if (buffer) {
         if (kurzor && predpis == nullptr)

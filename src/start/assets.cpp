@@ -30,6 +30,13 @@ const AssetFile asset_files[] = {
     {"gfx/shop/navnada_unselected.tga", AssetKind::Image, 400, 400},
     {"gfx/shop/navnada_selected.tga", AssetKind::Image, 400, 400},
     {"gfx/shop/navnada_unactive.tga", AssetKind::Image, 400, 400},
+    // The same lettered in English, for the English catalogue.
+    {"gfx/shop/en/torpedo_unselected.tga", AssetKind::Image, 400, 400},
+    {"gfx/shop/en/torpedo_selected.tga", AssetKind::Image, 400, 400},
+    {"gfx/shop/en/torpedo_unactive.tga", AssetKind::Image, 400, 400},
+    {"gfx/shop/en/navnada_unselected.tga", AssetKind::Image, 400, 400},
+    {"gfx/shop/en/navnada_selected.tga", AssetKind::Image, 400, 400},
+    {"gfx/shop/en/navnada_unactive.tga", AssetKind::Image, 400, 400},
     {"sfx/briefing/beat.wav", AssetKind::Sound, 0, 0},
     {"data/fonts/formal.ttf", AssetKind::Font, 0, 0},
     {"data/fonts/trebuchet.ttf", AssetKind::Font, 0, 0},

@@ -8,11 +8,13 @@
 #include <allegro.h>
 
 #include "demo/demo_hra.h"
+#include "options/priecinok_dat.h"
 #include "options/subor_nastaveni.h"
 #include "options/volby.h"
 #include "platform/casovac.h"
 #include "platform/gamepad.h"
 #include "platform/odchod.h"
+#include "platform/preklad.h"
 #include "platform/rozlisenie.h"
 #include "platform/udalosti.h"
 #include "platform/zvuk.h"
@@ -105,6 +107,19 @@ static int hraj(DemoHry &demo)
     return kod != 0 ? kod : kod_odchodu(dovod_odchodu());
 }
 
+int zvol_jazyk(const Volby &v, FILE *err)
+{
+    zacni_preklad(priecinok_katalogov().c_str());
+    // The locale first, --lang over it; the settings file's [game] language,
+    // read once Allegro runs, comes between the two (pokus_main).
+    if (!v.jazyk.empty() && !nastav_jazyk(v.jazyk.c_str())) {
+        fprintf(err, "ponorka: option '--lang' needs a language code such as en or sk, not '%s'\n", v.jazyk.c_str());
+        vypis_pouzitie(err);
+        return KOD_POUZITIE;
+    }
+    return -1;
+}
+
 int pokus_main()
 {
     // A demo is opened or read whole first: a bad one is refused without a display.
@@ -120,7 +135,13 @@ int pokus_main()
     zachyt_signaly();
     alfont_init();
     nacitaj_nastavenia(stderr);
+    // The settings file's language comes over the locale, --lang over both.
+    if (volby.jazyk.empty() && nastavenia.n.jazyk > 0)
+        nastav_jazyk(JAZYKY_NASTAVENI[nastavenia.n.jazyk]);
     install_keyboard();
+    // The X11 keyboard sets the whole locale from the environment for its
+    // input method: the summary's numbers would take a decimal comma.
+    obnov_jazyk_a_cisla();
     install_mouse();
     if (zvuk_hry(volby))
         spusti_zvuk();

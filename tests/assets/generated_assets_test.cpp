@@ -44,6 +44,12 @@ const Obrazok OBRAZKY[] = {
     {"gfx/shop/navnada_unselected.tga", 400, 400, false},
     {"gfx/shop/navnada_selected.tga", 400, 400, false},
     {"gfx/shop/navnada_unactive.tga", 400, 400, false},
+    {"gfx/shop/en/torpedo_unselected.tga", 400, 400, false},
+    {"gfx/shop/en/torpedo_selected.tga", 400, 400, false},
+    {"gfx/shop/en/torpedo_unactive.tga", 400, 400, false},
+    {"gfx/shop/en/navnada_unselected.tga", 400, 400, false},
+    {"gfx/shop/en/navnada_selected.tga", 400, 400, false},
+    {"gfx/shop/en/navnada_unactive.tga", 400, 400, false},
 };
 
 const char *const PISMA[] = {"data/fonts/formal.ttf", "data/fonts/trebuchet.ttf", "data/fonts/copperlate.ttf"};
@@ -241,7 +247,7 @@ TEST(GeneratedAssets, CursorTipIsAtTheTopLeftHotSpot)
 
 TEST(GeneratedAssets, ShopItemStatesDifferAndTheUnaffordableOneIsGrey)
 {
-    for (const char *polozka : {"torpedo", "navnada"}) {
+    for (const char *polozka : {"torpedo", "navnada", "en/torpedo", "en/navnada"}) {
         std::string zaklad = std::string("gfx/shop/") + polozka;
         Nacitany normal(zaklad + "_unselected.tga"), vybrana(zaklad + "_selected.tga"),
             neaktivna(zaklad + "_unactive.tga");
@@ -263,6 +269,29 @@ TEST(GeneratedAssets, ShopItemStatesDifferAndTheUnaffordableOneIsGrey)
         EXPECT_GT(rozdiel, 400 * 400 / 10) << polozka;
         EXPECT_EQ(farebne, 0) << polozka;
         EXPECT_LT(jas_neaktivna, jas_normal) << polozka;
+    }
+}
+
+TEST(GeneratedAssets, EnglishShopPicturesDifferFromTheSlovakOnesOnlyInTheirName)
+{
+    for (const char *polozka : {"torpedo", "navnada"}) {
+        for (const char *stav : {"unselected", "selected", "unactive"}) {
+            std::string subor = std::string(polozka) + "_" + stav + ".tga";
+            Nacitany sk("gfx/shop/" + subor), en("gfx/shop/en/" + subor);
+            ASSERT_NE(sk.B, nullptr) << subor;
+            ASSERT_NE(en.B, nullptr) << subor;
+            // The name is lettered 56 pixels high from y = 280, below the item.
+            int rozdiel = 0, mimo = 0;
+            for (int y = 0; y < 400; y++)
+                for (int x = 0; x < 400; x++)
+                    if (getpixel(sk.B, x, y) != getpixel(en.B, x, y)) {
+                        rozdiel++;
+                        mimo += y < 270 || y > 360;
+                    }
+            // TORPEDO loses only the accent of TORPÉDO; DECOY is another word.
+            EXPECT_GT(rozdiel, 50) << subor;
+            EXPECT_EQ(mimo, 0) << subor;
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -64,4 +65,31 @@ TEST(PriecinokDat, ARelativePathFromADeletedFolderNamesNothing)
     ASSERT_EQ(chdir(povodny.c_str()), 0);
     EXPECT_EQ(relativna, "") << "not a file in whatever folder comes next";
     EXPECT_EQ(absolutna, "/tmp/hra.demo");
+}
+
+TEST(PriecinokDat, CataloguesBesideTheProgramThenInstalledBesideItThenTheInstallPath)
+{
+    namespace fs = std::filesystem;
+    char sablona[] = "/tmp/ponorka-katalogy-XXXXXX";
+    ASSERT_NE(mkdtemp(sablona), nullptr);
+    const fs::path koren = sablona;
+    auto katalog = [](const fs::path &locale) {
+        fs::create_directories(locale / "en" / "LC_MESSAGES");
+        std::ofstream(locale / "en" / "LC_MESSAGES" / "ponorka.mo") << "mo";
+    };
+    const std::string program = (koren / "usr" / "games").string();
+    fs::create_directories(program);
+    const std::string instalovane = katalogy_pre_program("");
+    EXPECT_EQ(instalovane.front(), '/');
+    EXPECT_EQ(katalogy_pre_program(program), instalovane) << "no catalogue anywhere near";
+
+    // An empty locale folder holds no catalogue of the game.
+    fs::create_directories(koren / "usr" / "share" / "locale" / "sk" / "LC_MESSAGES");
+    EXPECT_FALSE(drzi_katalogy((koren / "usr" / "share" / "locale").string()));
+    katalog(koren / "usr" / "share" / "locale");
+    EXPECT_TRUE(drzi_katalogy((koren / "usr" / "share" / "locale").string()));
+    EXPECT_EQ(katalogy_pre_program(program), (koren / "usr" / "share" / "locale").string());
+    katalog(koren / "usr" / "games" / "locale");
+    EXPECT_EQ(katalogy_pre_program(program), (koren / "usr" / "games" / "locale").string());
+    fs::remove_all(koren);
 }

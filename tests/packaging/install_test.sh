@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # cmake --install into a DESTDIR gives Debian's layout for games, the tree passes
-# AppStream's tree check, and the installed game, started from /, finds its data
-# relative to itself and reaches the first briefing.
+# AppStream's tree check, and the installed game, started from /, finds its data and
+# its English catalogue relative to itself and reaches the first briefing in English.
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -43,10 +43,12 @@ out=$(appstreamcli validate-tree --no-net "$ROOT" 2>&1) || rc=$?
 ! grep -qE '^ *[EWI]: ' <<<"$out" || fail "appstreamcli validate-tree has remarks: $out"
 echo "appstreamcli validate-tree --no-net: $(tail -n 1 <<<"$out")"
 
-# From /, with no data anywhere near the working directory.
+[ -f "$ROOT/usr/share/locale/en/LC_MESSAGES/ponorka.mo" ] || fail "no English catalogue in usr/share/locale"
+
+# From /, with no data anywhere near the working directory, and no English locale.
 xvfb_start
 cd /
-stdbuf -oL "$ROOT/usr/games/ponorka" >"$T/game.out" 2>"$T/game.err" &
+LANG=C LC_ALL= LANGUAGE= stdbuf -oL "$ROOT/usr/games/ponorka" --lang en >"$T/game.out" 2>"$T/game.err" &
 GAME_PID=$!
 wait_for_text "$T/game.out" "More sucessfully created!" 30 || { cat "$T/game.err" >&2; fail "the installed game did not start"; }
 # The first briefing: the commander's portrait at (79, 119), 443 x 522.
@@ -55,4 +57,8 @@ portrait_shown() {
   awk -v s="$(lit_share "$T/probe.png" 79 119 443 522)" 'BEGIN { exit !(s > 0.2) }'
 }
 wait_until 20 portrait_shown || fail "the installed game did not reach the first briefing"
-echo "the installed game, started from /, shows the first briefing"
+briefing_settled "$T/briefing.png" 15 30 || fail "the installed game's first briefing was not typed out"
+text_column "$T/briefing.png" "$T/column.png"
+n=$(compare -metric AE "$HERE/../system/briefing-sk.png" "$T/column.png" null: 2>&1 || true)
+[ "$n" -gt 1000 ] || fail "the installed game's first briefing with --lang en is the Slovak one ($n pixels differ)"
+echo "the installed game, started from /, shows the first briefing, in English with --lang en"

@@ -8,6 +8,7 @@ expected_layout() {
     echo usr/games/ponorka-replay
     (cd "$run" && find gfx sfx -type f) | sed 's#^#usr/share/games/ponorka/#'
     for f in formal trebuchet copperlate; do echo "usr/share/games/ponorka/data/fonts/$f.ttf"; done
+    (cd "$run" && find locale -type f) | sed 's#^#usr/share/#'
     echo "usr/share/applications/$id.desktop"
     echo "usr/share/metainfo/$id.metainfo.xml"
     for n in 48 64 128 256; do echo "usr/share/icons/hicolor/${n}x$n/apps/ponorka.png"; done

@@ -29,6 +29,8 @@ ASSETS=(
   gfx/shop/dock.tga gfx/shop/cursor.bmp
   gfx/shop/torpedo_unselected.tga gfx/shop/torpedo_selected.tga gfx/shop/torpedo_unactive.tga
   gfx/shop/navnada_unselected.tga gfx/shop/navnada_selected.tga gfx/shop/navnada_unactive.tga
+  gfx/shop/en/torpedo_unselected.tga gfx/shop/en/torpedo_selected.tga gfx/shop/en/torpedo_unactive.tga
+  gfx/shop/en/navnada_unselected.tga gfx/shop/en/navnada_selected.tga gfx/shop/en/navnada_unactive.tga
   sfx/briefing/beat.wav
   data/fonts/formal.ttf data/fonts/trebuchet.ttf data/fonts/copperlate.ttf
 )

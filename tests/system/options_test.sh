@@ -21,7 +21,7 @@ run --help
 [ "$RC" -eq 0 ] || fail "--help exits with $RC"
 [ ! -s "$OUT/e" ] || fail "--help writes to standard error: $(cat "$OUT/e")"
 head -n 1 "$OUT/o" | grep -q '^Usage: ponorka ' || fail "--help has no usage line"
-for option in --help --version --windowed --fullscreen --nosound '--data DIR' '--config FILE' --no-config; do
+for option in --help --version --windowed --fullscreen --nosound '--lang CODE' '--data DIR' '--config FILE' --no-config; do
   grep -qE -- "^  $option  " "$OUT/o" || fail "--help does not list $option"
 done
 grep -qE '^  F +fire a torpedo$' "$OUT/o" || fail "--help has no controls table"
@@ -53,9 +53,11 @@ check_usage_error "unexpected argument 'extra'" extra
 check_usage_error "only one of --config and --no-config" --config "$OUT/a.cfg" --no-config
 check_usage_error "--config '$OUT' names a folder, not a file" --config "$OUT"
 check_usage_error "--config '$OUT/none/a.cfg': its folder $OUT/none does not exist" --config "$OUT/none/a.cfg"
+check_usage_error "option '--lang' needs a language code such as en or sk, not '../en'" --lang ../en
 
 # Every playing option is accepted and the game goes on to the display, which is missing.
-for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound"; do
+for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound" "--lang en" \
+  --lang=sk; do
   # shellcheck disable=SC2086
   run $args
   [ "$RC" -eq 1 ] || fail "'$args' without a display exits with $RC, not 1"

@@ -184,6 +184,33 @@ wait_for_exit() {
   wait "$pid" || EXIT_RC=$?
 }
 
+# The briefing's text column of a screenshot: right of the portrait, above the
+# prompt, whose grey pulses. Written as 8-bit PNG OUTFILE.
+text_column() {
+  im_convert "$1" -crop 502x690+522+0 +repage -depth 8 "$2"
+}
+
+# Waits (at most SECONDS) until the briefing's text is fully typed: its last
+# line LINE (1-based) is lit and the text column has not changed over three
+# screenshots half a second apart. The last screenshot stays in FILE.
+briefing_settled() {
+  local file=$1 line=$2 seconds=$3 prev= now same=0 end
+  end=$((SECONDS + seconds))
+  while [ $SECONDS -lt $end ]; do
+    screenshot "$file"
+    now=$(im_convert "$file" -crop 502x690+522+0 +repage -depth 8 rgb:- | md5sum)
+    if [ "$now" = "$prev" ]; then same=$((same + 1)); else same=0; fi
+    prev=$now
+    if [ $same -ge 2 ] &&
+      awk -v s="$(lit_share "$file" 562 $((149 + (line - 1) * 22)) 420 22)" 'BEGIN { exit !(s > 0.01) }'; then
+      return 0
+    fi
+    sleep 0.5
+  done
+  echo "the briefing did not settle in $seconds s" >&2
+  return 1
+}
+
 # --- The game's summary --------------------------------------------------------
 
 # The value of the summary line starting with KEY in FILE (P_VYPOCET, CAS, ...).

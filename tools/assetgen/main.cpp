@@ -77,7 +77,7 @@ int main(int argc, char **argv)
         return zapis_ikony(out) ? 0 : 1;
 
     std::error_code chyba;
-    for (const char *d : {"gfx/submarine", "gfx/briefing", "gfx/shop", "sfx/briefing", "data/fonts"}) {
+    for (const char *d : {"gfx/submarine", "gfx/briefing", "gfx/shop/en", "sfx/briefing", "data/fonts"}) {
         fs::create_directories(out + "/" + d, chyba);
         if (chyba) {
             std::fprintf(stderr, "ponorka-assetgen: cannot create %s/%s: %s\n", out.c_str(), d,
@@ -108,13 +108,24 @@ int main(int argc, char **argv)
         {"selected", StavPolozky::Vybrana},
         {"unactive", StavPolozky::Neaktivna},
     };
-    for (const Polozka &p : polozky) {
-        ok = uloz_a_uvolni(maluj_torpedo_polozku(p.stav, pismo.c_str()),
-                           out + "/gfx/shop/torpedo_" + p.subor + ".tga") &&
-             ok;
-        ok = uloz_a_uvolni(maluj_navnadu_polozku(p.stav, pismo.c_str()),
-                           out + "/gfx/shop/navnada_" + p.subor + ".tga") &&
-             ok;
+    // The game's own pictures in gfx/shop/, and those of each language with
+    // pictures of its own in a folder of that language, which its catalogue names.
+    struct Nazvy {
+        const char *priecinok, *torpedo, *navnada;
+    };
+    const Nazvy jazyky[] = {
+        {"/gfx/shop/", "TORPÉDO", "NÁVNADA"},
+        {"/gfx/shop/en/", "TORPEDO", "DECOY"},
+    };
+    for (const Nazvy &j : jazyky) {
+        for (const Polozka &p : polozky) {
+            ok = uloz_a_uvolni(maluj_torpedo_polozku(p.stav, pismo.c_str(), j.torpedo),
+                               out + j.priecinok + "torpedo_" + p.subor + ".tga") &&
+                 ok;
+            ok = uloz_a_uvolni(maluj_navnadu_polozku(p.stav, pismo.c_str(), j.navnada),
+                               out + j.priecinok + "navnada_" + p.subor + ".tga") &&
+                 ok;
+        }
     }
     ok = zapis_bubny((out + "/sfx/briefing/beat.wav").c_str()) && ok;
     return ok ? 0 : 1;

@@ -18,10 +18,11 @@ BITMAP *maluj_portret();              // 443 x 522, the commander
 BITMAP *maluj_pristav();              // 1280 x 1024, the harbour at night
 BITMAP *maluj_kurzor();               // 32 x 32, arrow with its tip at (0, 0)
 
-// The shop items: 400 x 400, with the item's name lettered in the given font file.
+// The shop items: 400 x 400, with the item's name (UTF-8: TORPÉDO, NÁVNADA in
+// the game's own pictures) lettered in the given font file.
 enum class StavPolozky { Nevybrana, Vybrana, Neaktivna };
-BITMAP *maluj_torpedo_polozku(StavPolozky stav, const char *pismo);
-BITMAP *maluj_navnadu_polozku(StavPolozky stav, const char *pismo);
+BITMAP *maluj_torpedo_polozku(StavPolozky stav, const char *pismo, const char *nazov);
+BITMAP *maluj_navnadu_polozku(StavPolozky stav, const char *pismo, const char *nazov);
 
 // The briefing drum loop as a complete WAV file image.
 bool zapis_bubny(const char *cesta);

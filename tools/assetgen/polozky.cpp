@@ -215,12 +215,12 @@ BITMAP *polozka(StavPolozky stav, const char *pismo, const char *nazov, void (*o
 
 }  // namespace
 
-BITMAP *maluj_torpedo_polozku(StavPolozky stav, const char *pismo)
+BITMAP *maluj_torpedo_polozku(StavPolozky stav, const char *pismo, const char *nazov)
 {
-    return polozka(stav, pismo, "TORPÉDO", maluj_torpedo_velke);
+    return polozka(stav, pismo, nazov, maluj_torpedo_velke);
 }
 
-BITMAP *maluj_navnadu_polozku(StavPolozky stav, const char *pismo)
+BITMAP *maluj_navnadu_polozku(StavPolozky stav, const char *pismo, const char *nazov)
 {
-    return polozka(stav, pismo, "NÁVNADA", maluj_navnadu_velku);
+    return polozka(stav, pismo, nazov, maluj_navnadu_velku);
 }
