@@ -1,5 +1,7 @@
 #include "options/vazby.h"
 
+#include "platform/preklad.h"
+
 #include <strings.h>
 
 #include <cstdlib>
@@ -11,20 +13,20 @@
 // the left stick's two axes, the right stick's vertical one as the fifth and
 // the d-pad as the seventh and eighth.
 const PopisAkcie AKCIE_HRY[AKCIE] = {
-    {"torpedo", "torpedo", "F", {KEY_F, 0}, {vstup_tlacidla(0), 0}},
-    {"gun", "gulomet", "C", {KEY_C, 0}, {vstup_tlacidla(2), 0}},
-    {"decoy", "navnada", "X", {KEY_X, 0}, {vstup_tlacidla(1), 0}},
-    {"blast_line", "rad vybuchov", "R", {KEY_R, 0}, {vstup_tlacidla(5), 0}},
-    {"large_blast", "velky vybuch", "E", {KEY_E, 0}, {vstup_tlacidla(4), 0}},
-    {"right", "motor vpravo", "RIGHT", {KEY_RIGHT, 0}, {vstup_osi(0, true), vstup_osi(6, true)}},
-    {"left", "motor vlavo", "LEFT", {KEY_LEFT, 0}, {vstup_osi(0, false), vstup_osi(6, false)}},
-    {"pitch_up", "prida hore", "W", {KEY_W, 0}, {vstup_osi(4, false), 0}},
-    {"pitch_down", "prida dole", "S", {KEY_S, 0}, {vstup_osi(4, true), 0}},
-    {"rise", "stupanie", "UP", {KEY_UP, 0}, {vstup_osi(1, false), vstup_osi(7, false)}},
-    {"sink", "klesanie", "DOWN", {KEY_DOWN, 0}, {vstup_osi(1, true), vstup_osi(7, true)}},
-    {"turn_about", "obrat", "SPACE", {KEY_SPACE, 0}, {vstup_tlacidla(3), 0}},
-    {"pause", "pauza", nullptr, {KEY_P, 0}, {vstup_tlacidla(7), 0}},
-    {"controls", "ovladanie", nullptr, {KEY_F1, 0}, {0, 0}},
+    {"torpedo", N_("torpedo"), "F", {KEY_F, 0}, {vstup_tlacidla(0), 0}},
+    {"gun", N_("gulomet"), "C", {KEY_C, 0}, {vstup_tlacidla(2), 0}},
+    {"decoy", N_("navnada"), "X", {KEY_X, 0}, {vstup_tlacidla(1), 0}},
+    {"blast_line", N_("rad vybuchov"), "R", {KEY_R, 0}, {vstup_tlacidla(5), 0}},
+    {"large_blast", N_("velky vybuch"), "E", {KEY_E, 0}, {vstup_tlacidla(4), 0}},
+    {"right", N_("motor vpravo"), "RIGHT", {KEY_RIGHT, 0}, {vstup_osi(0, true), vstup_osi(6, true)}},
+    {"left", N_("motor vlavo"), "LEFT", {KEY_LEFT, 0}, {vstup_osi(0, false), vstup_osi(6, false)}},
+    {"pitch_up", N_("prida hore"), "W", {KEY_W, 0}, {vstup_osi(4, false), 0}},
+    {"pitch_down", N_("prida dole"), "S", {KEY_S, 0}, {vstup_osi(4, true), 0}},
+    {"rise", N_("stupanie"), "UP", {KEY_UP, 0}, {vstup_osi(1, false), vstup_osi(7, false)}},
+    {"sink", N_("klesanie"), "DOWN", {KEY_DOWN, 0}, {vstup_osi(1, true), vstup_osi(7, true)}},
+    {"turn_about", N_("obrat"), "SPACE", {KEY_SPACE, 0}, {vstup_tlacidla(3), 0}},
+    {"pause", N_("pauza"), nullptr, {KEY_P, 0}, {vstup_tlacidla(7), 0}},
+    {"controls", N_("ovladanie"), nullptr, {KEY_F1, 0}, {0, 0}},
 };
 
 // Indexed by scancode: the names of Allegro's KEY_ constants.

@@ -1,5 +1,7 @@
 #include "screens/karta_kresba.h"
 
+#include "platform/preklad.h"
+
 #include "text/alfont.h"
 
 KartaPisma nacitaj_pisma_karty(int h)
@@ -72,16 +74,16 @@ void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const 
     rect(kam, x1, y1, x2, y2, siva);
     int stary_rezim = alfont_text_mode(-1);
 
-    text_v_strede(kam, p.nadpis, w / 2, y1 + h / 60, biela, "OVLADANIE");
+    text_v_strede(kam, p.nadpis, w / 2, y1 + h / 60, biela, preloz("OVLADANIE"));
     int hlavicka = hore - vyska - h / 100;
-    text(kam, p.poznamky, vlavo, hlavicka, siva, "akcia");
-    text(kam, p.poznamky, stlpce[0], hlavicka, siva, "klavesnica");
-    text(kam, p.poznamky, stlpce[MIESTA], hlavicka, siva, "gamepad");
+    text(kam, p.poznamky, vlavo, hlavicka, siva, preloz("akcia"));
+    text(kam, p.poznamky, stlpce[0], hlavicka, siva, preloz("klavesnica"));
+    text(kam, p.poznamky, stlpce[MIESTA], hlavicka, siva, preloz("gamepad"));
 
     for (int a = 0; a < AKCIE; a++) {
         int y = hore + a * vyska;
         bool vybrany = a == s.riadok;
-        text(kam, p.riadky, vlavo, y, vybrany ? biela : a == s.stratila ? cervena : jantar, AKCIE_HRY[a].nazov);
+        text(kam, p.riadky, vlavo, y, vybrany ? biela : a == s.stratila ? cervena : jantar, preloz(AKCIE_HRY[a].nazov));
         for (int c = 0; c < STLPCE_KARTY; c++) {
             DruhVstupu d = c < MIESTA ? KLAVESNICA : PAD;
             int v = s.vazby.miesta(d, a)[c % MIESTA];
@@ -100,20 +102,21 @@ void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const 
     int y = hore + AKCIE * vyska + h / 60;
     std::string sprava = s.sprava;
     if (s.caka)
-        sprava = std::string(s.druh() == KLAVESNICA ? "Stlac klavesu" : "Stlac tlacidlo alebo pohni packou") +
-                 " pre akciu " + AKCIE_HRY[s.riadok].nazov + " (Esc: zrusit)";
+        sprava = std::string(s.druh() == KLAVESNICA ? preloz("Stlac klavesu")
+                                                    : preloz("Stlac tlacidlo alebo pohni packou")) +
+                 preloz(" pre akciu ") + preloz(AKCIE_HRY[s.riadok].nazov) + preloz(" (Esc: zrusit)");
     text(kam, p.riadky, vlavo, y, s.caka ? zlta : biela, sprava);
     y += vyska + h / 60;
-    text(kam, p.poznamky, vlavo, y, modra, "Gamepad: " + (pad.empty() ? std::string("ziadny") : pad));
+    text(kam, p.poznamky, vlavo, y, modra, preloz("Gamepad: ") + (pad.empty() ? std::string(preloz("ziadny")) : pad));
     y += vyska;
     text(kam, p.poznamky, vlavo, y, siva,
-         "Sipky: vyber    Enter: nova klavesa    Delete: povodne    Backspace: prazdne");
+         preloz("Sipky: vyber    Enter: nova klavesa    Delete: povodne    Backspace: prazdne"));
     y += vyska;
     std::string zavri;
     for (int i = 0; i < MIESTA; i++)
         if (s.vazby.klavesy[AKCIA_KARTA][i])
-            zavri += std::string(meno_klavesy(s.vazby.klavesy[AKCIA_KARTA][i])) + " alebo ";
-    text(kam, p.poznamky, vlavo, y, siva, zavri + "Esc: zavriet (zmeny sa ulozia)");
+            zavri += std::string(meno_klavesy(s.vazby.klavesy[AKCIA_KARTA][i])) + preloz(" alebo ");
+    text(kam, p.poznamky, vlavo, y, siva, zavri + preloz("Esc: zavriet (zmeny sa ulozia)"));
 
     alfont_text_mode(stary_rezim);
 }

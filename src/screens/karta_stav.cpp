@@ -1,5 +1,7 @@
 #include "screens/karta_stav.h"
 
+#include "platform/preklad.h"
+
 #include <allegro.h>
 
 #include "platform/ziadost_karty.h"
@@ -8,7 +10,7 @@ namespace {
 
 std::string nazov(int akcia)
 {
-    return AKCIE_HRY[akcia].nazov;
+    return preloz(AKCIE_HRY[akcia].nazov);
 }
 
 void prirad_a_povedz(KartaStav &s, int vstup)
@@ -19,7 +21,7 @@ void prirad_a_povedz(KartaStav &s, int vstup)
     s.sprava = nazov(a) + ": " + m;
     s.stratila = stratila != a ? stratila : -1;
     if (s.stratila >= 0)
-        s.sprava += ", akcia " + nazov(stratila) + " stratila " + m;
+        s.sprava += preloz(", akcia ") + nazov(stratila) + preloz(" stratila ") + m;
     s.caka = false;
 }
 
@@ -43,7 +45,7 @@ void karta_klavesa(KartaStav &s, int scancode)
             return;
         if (k == KEY_ESC) {
             s.caka = false;
-            s.sprava = "zrusene";
+            s.sprava = preloz("zrusene");
         } else if (s.druh() == KLAVESNICA) {
             prirad_a_povedz(s, k);
         }
@@ -67,7 +69,7 @@ void karta_klavesa(KartaStav &s, int scancode)
         return;
     if (k == KEY_ENTER || k == KEY_ENTER_PAD) {
         if (s.druh() == PAD && !s.pad) {
-            s.sprava = "ziadny gamepad";
+            s.sprava = preloz("ziadny gamepad");
             return;
         }
         s.caka = true;
@@ -75,15 +77,16 @@ void karta_klavesa(KartaStav &s, int scancode)
     } else if (k == KEY_DEL || k == KEY_DEL_PAD) {
         int stratili[2 * MIESTA];
         int n = obnov(s.vazby, s.riadok, stratili);
-        s.sprava = nazov(s.riadok) + ": povodne";
+        s.sprava = nazov(s.riadok) + preloz(": povodne");
         for (int i = 0; i < n; i++)
             if (stratili[i] != s.riadok) {
-                s.sprava += ", akcia " + nazov(stratili[i]) + " stratila svoju";
+                s.sprava += preloz(", akcia ") + nazov(stratili[i]) + preloz(" stratila svoju");
                 s.stratila = stratili[i];
             }
     } else if (k == KEY_BACKSPACE) {
         prirad(s.vazby, s.druh(), s.riadok, s.miesto(), 0);
-        s.sprava = nazov(s.riadok) + ": bez " + (s.druh() == KLAVESNICA ? "klavesy" : "vstupu padu");
+        s.sprava =
+            nazov(s.riadok) + preloz(": bez ") + (s.druh() == KLAVESNICA ? preloz("klavesy") : preloz("vstupu padu"));
     } else if (zatvara(s, k)) {
         s.zatvorena = true;
     }

@@ -39,7 +39,7 @@ void pauza()
     if (male)
         alfont_set_font_size(male, SCREEN_H / 48);
     const char *klavesa = meno_klavesy(nastavenia.n.vazby.klavesy[AKCIA_KARTA][0]);
-    std::string riadok = klavesa ? std::string(klavesa) + ": ovladanie" : "";
+    std::string riadok = klavesa ? std::string(klavesa) + preloz(": ovladanie") : "";
     nakresli_pauzu(screen, pismo, male, riadok.empty() ? nullptr : riadok.c_str());
     alfont_destroy_font(pismo);
     alfont_destroy_font(male);
