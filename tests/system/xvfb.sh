@@ -6,6 +6,10 @@
 # a folder of its own (game_test_frame does), the settings folder is one that
 # can never exist.
 export XDG_CONFIG_HOME=/dev/null/ponorka-test-settings
+# Nor the language of whoever runs them: the game's own Slovak unless a test
+# names another (the screenshots compare Slovak text).
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 xvfb_start() {
   # The server writes its display number into a pipe in a folder of this run's own.
