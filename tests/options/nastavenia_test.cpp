@@ -101,6 +101,7 @@ Nastavenia ine_nastavenia()
     n.zvuk = 0;
     n.hlasitost = 40;
     n.rezim = REZIM_OKNO;
+    n.jazyk = 2;  // en
     return n;
 }
 
@@ -128,6 +129,7 @@ TEST(Nastavenia, WrittenAndReadBack)
     EXPECT_NE(text.find("\ndecoy =  \n"), std::string::npos) << "an empty value stays a key: " << text;
     EXPECT_NE(text.find("\nturn_about = B4 AXIS3+\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[display]\nmode = windowed\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[game]\nlanguage = en\n"), std::string::npos) << text;
     Precitane r = precitaj(text);
     EXPECT_EQ(r.varovania, "");
     EXPECT_TRUE(r.n == n);
@@ -282,6 +284,9 @@ TEST(Nastavenia, BadInputWarnsOnceAndKeepsTheDefault)
         {"[display]\nmode = huge\n",
          "ponorka: S:2: mode = huge is not one of fullscreen, windowed; using the default fullscreen\n",
          [&](const Nastavenia &n) { return n.rezim == REZIM_CELA_OBRAZOVKA; }},
+        {"[game]\nlanguage = fr\n",
+         "ponorka: S:2: language = fr is not one of auto, sk, en; using the default auto\n",
+         [&](const Nastavenia &n) { return n.jazyk == 0; }},
         {"[sound]\r\nvolume = 7\r\n\xEF\xBB\xBF\n", "ponorka: S:3: not a 'key = value' line; ignored\n",
          [&](const Nastavenia &n) { return n.hlasitost == 7; }},
     };

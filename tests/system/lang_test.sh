@@ -74,6 +74,17 @@ case "$SCENARIO" in
       cp "$OUT/en.png" "$ART/briefing-en.png"
     fi
     echo "--lang en under LANG=C: the settled first briefing is another text ($n pixels), the right edge dark"
+
+    # The settings file's language over the locale, --lang over the file.
+    printf '[game]\nlanguage = en\n' >"$OUT/en.cfg"
+    start_game LANG=C -- --config "$OUT/en.cfg"
+    briefing_settled "$OUT/cfg.png" 15 30 || fail "language = en: the first briefing was not typed out"
+    [ "$(differs_from_today "$OUT/cfg.png")" -gt 1000 ] || fail "language = en: the first briefing is the Slovak one"
+    stop_game
+    start_game LANG=C -- --config "$OUT/en.cfg" --lang sk
+    wait_until 30 same_as_today || fail "--lang sk over language = en: the first briefing is not today's"
+    stop_game
+    echo "[game] language = en: English; --lang sk over it: today's briefing"
     ;;
   summary)
     if ! locale -a 2>/dev/null | grep -qix 'sk_SK.utf8'; then
