@@ -35,11 +35,11 @@ int precitaj(DemoHry &d)
     return -1;
 }
 
-int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
+int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, const Kampan &kampan, VypisSuhrnu suhrn)
 {
-    ZapisDema zapis(d.subor, verzia_hry());
+    ZapisDema zapis(d.subor, verzia_hry(), kampan);
     NahravanieDema nahravanie(zapis, obrazovky);
-    hraj_misie(svet, hra, nahravanie);
+    hraj_kampan(svet, hra, nahravanie, kampan);
     suhrn(svet, hra);
     nahravanie.dokonci(svet, hra);
     bool chyba = zapis.chyba();
@@ -57,7 +57,7 @@ int prehraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu
     hra.bez_cakania = meranie;
     PrehravanieDema prehravanie(d.demo, obrazovky, !meranie);
     auto zaciatok = std::chrono::steady_clock::now();
-    bool dohrane = hraj_misie(svet, hra, prehravanie);
+    bool dohrane = hraj_kampan(svet, hra, prehravanie, d.demo.kampan);
     double sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - zaciatok).count();
     PrehravanieDema::Vysledok vysledok = prehravanie.dohraj(svet, hra, dohrane);
     if (vysledok == PrehravanieDema::NESEDI) {
@@ -98,18 +98,18 @@ int priprav_demo(const Volby &v, DemoHry &d)
     return -1;
 }
 
-int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, const Kampan &kampan, VypisSuhrnu suhrn)
 {
     switch (d.rezim) {
     case DemoHry::NAHRAVANIE:
-        return nahraj(svet, hra, obrazovky, d, suhrn);
+        return nahraj(svet, hra, obrazovky, d, kampan, suhrn);
     case DemoHry::PREHRAVANIE:
     case DemoHry::MERANIE:
         return prehraj(svet, hra, obrazovky, d, suhrn);
     case DemoHry::ZIADNE:
         break;
     }
-    hraj_misie(svet, hra, obrazovky);
+    hraj_kampan(svet, hra, obrazovky, kampan);
     suhrn(svet, hra);
     return 0;
 }

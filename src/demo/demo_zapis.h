@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "objects/povel.h"
+#include "simulation/kampan.h"
 #include "simulation/missions.h"
 
 // Writes a demo as the game goes. Steps that hold the same command make one
@@ -14,6 +15,9 @@ class ZapisDema {
 public:
     // Writes the header into f, which stays the caller's to close.
     ZapisDema(FILE *subor, const char *verzia_hry);
+    // The same for a game of `kampan`: a campaign other than the built-in one
+    // goes into the demo whole, after the header of format 2.
+    ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan);
 
     void misia(int cislo);
     void krok(const Povel &p);

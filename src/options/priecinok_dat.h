@@ -33,4 +33,10 @@ std::string priecinok_hraca();
 // an absolute path is returned as it is. For every option that names a file.
 std::string cesta_od_hraca(const std::string &cesta);
 
+// The campaign file --campaign names: a name without a slash is one of the data folder's
+// data/campaigns/ (NAME, or NAME.campaign when there is no NAME), anything else a path
+// as cesta_od_hraca takes it. For after najdi_data, the data folder being the working
+// directory.
+std::string cesta_kampane(const std::string &volba);
+
 #endif

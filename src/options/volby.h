@@ -17,6 +17,7 @@ struct Volby {
     std::string prehravka;  // --playdemo FILE or --timedemo FILE: the demo to play, as typed
     bool meranie = false;   // --timedemo: as fast as it goes, timed
     int demo_volby = 0;     // how many of the three were given; one at most
+    std::string kampan;     // --campaign FILE as typed: a path, or a name in data/campaigns/
 };
 
 // One option: its name, the name of its argument (nullptr when it takes none), one line

@@ -243,7 +243,7 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
          KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
         // The header's word must end where the name ends.
         {"#!ponorka-demos 1 1.0.0\n", KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
-        {"#!ponorka-demo 2 1.0.0\n", KOD_DEMO_FORMAT, "d.demo:1: demo format 2, but this game plays format 1"},
+        {"#!ponorka-demo 3 1.0.0\n", KOD_DEMO_FORMAT, "d.demo:1: demo format 3, but this game plays format 1"},
         {HLAVICKA + "#!mission 1\nF\n%$@garbage\n", KOD_DEMO_KLAVESA, "d.demo:4: unknown key \"%$@garbage\""},
         {HLAVICKA + "#!mission 1\nF\n#!jump 3\n", KOD_DEMO_ZLY_RIADOK, "d.demo:4: not a demo record"},
         {HLAVICKA + "#!mission 1\nF *3\n#!check 2 " + SUCET + "\n", KOD_DEMO_ZLY_RIADOK,
