@@ -41,7 +41,7 @@ enum KodKampane {
     KOD_KAMPAN_CISLO = 46,          // a number out of its range, or no number
     KOD_KAMPAN_NEUPLNA = 47,        // no name or no mission, a mission without enemies or a briefing
     KOD_KAMPAN_VELA = 48,           // too many missions or enemies, or too big a file
-    KOD_KAMPAN_DLHY_RIADOK = 49,    // a line longer than KAMPAN_NAJDLHSI_RIADOK
+    KOD_KAMPAN_DLHY_RIADOK = 49,    // a line longer than KAMPAN_NAJDLHSI_RIADOK, or too long a name
     KOD_KAMPAN_SIROKY_RIADOK = 50,  // a briefing line too wide for the briefing column
 };
 

@@ -83,7 +83,7 @@ const Kod kody_tabulka[] = {
     {KOD_KAMPAN_CISLO, "a number of the campaign is out of its range, or no number"},
     {KOD_KAMPAN_NEUPLNA, "the campaign has no name or mission, or a mission lacks enemies or a briefing"},
     {KOD_KAMPAN_VELA, "the campaign has too many missions or enemies, or is over 1 MiB"},
-    {KOD_KAMPAN_DLHY_RIADOK, "a line of the campaign is longer than 4096 bytes"},
+    {KOD_KAMPAN_DLHY_RIADOK, "a line of the campaign is longer than 4096 bytes, or its name than 100"},
     {KOD_KAMPAN_SIROKY_RIADOK, "a briefing line of the campaign is too wide for the briefing column"},
     {KOD_POUZITIE, "the command line was wrong"},
     {KOD_SIGINT, "interrupted (SIGINT): the summary printed, everything released"},

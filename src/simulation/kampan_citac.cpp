@@ -261,6 +261,9 @@ private:
             return zle(KOD_KAMPAN_SLOVO, n, "a second \"name\"");
         if (slova(zvysok).empty())
             return zle(KOD_KAMPAN_POCET, n, "\"name\" takes the campaign's name");
+        if (zvysok.size() > KAMPAN_NAJDLHSI_NAZOV)
+            return zle(KOD_KAMPAN_DLHY_RIADOK, n,
+                       "the name is longer than " + std::to_string(KAMPAN_NAJDLHSI_NAZOV) + " bytes");
         k.meno = zvysok;
         ma_meno = true;
         return true;

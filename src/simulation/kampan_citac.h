@@ -15,6 +15,8 @@ extern const char *const KAMPAN_HLAVICKA;  // "#!ponorka-campaign", the first wo
 // Longest line a campaign may have, line end excluded, and the largest file.
 const size_t KAMPAN_NAJDLHSI_RIADOK = 4096;
 const size_t KAMPAN_NAJVIAC_BAJTOV = 1024 * 1024;
+// Longest name: a demo's header carries it.
+const size_t KAMPAN_NAJDLHSI_NAZOV = 100;
 
 struct ChybaKampane {
     int kod = 0;

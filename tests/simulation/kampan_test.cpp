@@ -134,6 +134,8 @@ TEST(Campaign, BadFilesAreNamedWithTheirLineAndCode)
         {ZACIATOK + misie21, KOD_KAMPAN_VELA, "c.campaign:123: more than 20 missions"},
         {ZACIATOK + MISIA + nepriatelia65, KOD_KAMPAN_VELA, "c.campaign:72: more than 64 enemies in mission 1"},
         {ZACIATOK + std::string(2u << 20, '#'), KOD_KAMPAN_DLHY_RIADOK, "c.campaign:3: line longer than 4096 bytes"},
+        {"#!ponorka-campaign 1\nname " + std::string(101, 'N') + "\n", KOD_KAMPAN_DLHY_RIADOK,
+         "c.campaign:2: the name is longer than 100 bytes"},
         {ZACIATOK + MISIA + "text Tento riadok spravy je prilis dlhy\n", KOD_KAMPAN_SIROKY_RIADOK,
          "c.campaign:9: the line \"Tento riadok spravy je prilis dlhy\" is too wide for the briefing column"},
     };
