@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include "demo/demo_zapis.h"
 #include "demo/kontrolny_sucet.h"
 #include "demo/riadok_krokov.h"
+#include "simulation/frame_loop.h"
+#include "simulation/kampan_citac.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
 
@@ -315,4 +318,65 @@ TEST(DemoPlayback, AShopThatBuysOtherwiseIsADesyncNamingBothItems)
         EXPECT_EQ(prehravanie.kod(), KOD_DEMO_NESEDI);
         EXPECT_EQ(n.pozorovatel, nullptr);
     }
+}
+
+// A campaign whose last mission has no shop ends with that mission's second
+// briefing: recorded, then played back with the screens, it shows both
+// briefings and reaches the end line.
+TEST(DemoPlayback, ACampaignWithoutALastShopShowsItsLastBriefing)
+{
+    // Sinks every enemy before each step and notes the briefings it shows.
+    struct Hrac : Priebeh {
+        std::vector<std::string> briefingy;
+        bool povel(Spravca &svet, Hra &, int, Povel &) override
+        {
+            while (svet.GetZacNepr1() != nullptr)
+                svet.Uber(TYP_NEPR1, svet.GetZacNepr1());
+            return true;
+        }
+        bool briefing(Hra &, int, char *text) override
+        {
+            briefingy.push_back(text);
+            return true;
+        }
+        bool obchod(Nakup &) override { return true; }
+    };
+    std::istringstream text("#!ponorka-campaign 1\nname Jedna\nmission\nbefore 1 2 3\ntext Pred\n"
+                            "enemy 900 300 0 0 270 1 1 0 0\nafter 4 5 6\ntext Po\n");
+    Kampan k;
+    ChybaKampane chyba_kampane;
+    ASSERT_TRUE(citaj_kampan(text, "j.campaign", k, chyba_kampane)) << chyba_kampane.sprava;
+
+    testing::internal::CaptureStdout();
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    {
+        Spravca svet;
+        Hra hra{};
+        kedy_vykresli = ked_vykresli = 1;
+        Hrac hrac;
+        ZapisDema zapis(f, "1.0.0", k);
+        NahravanieDema nahravanie(zapis, hrac);
+        EXPECT_TRUE(hraj_kampan(svet, hra, nahravanie, k));
+        nahravanie.dokonci(svet, hra);
+    }
+    std::string obsah;
+    rewind(f);
+    for (int c; (c = fgetc(f)) != EOF;)
+        obsah += (char)c;
+    fclose(f);
+    Vysledok v = precitaj(obsah);
+    ASSERT_TRUE(v.ok) << v.chyba.sprava;
+    EXPECT_EQ(v.demo.format, DEMO_FORMAT_KAMPANE);
+
+    Spravca svet;
+    Hra hra{};
+    kedy_vykresli = ked_vykresli = 1;
+    Hrac hrac;
+    PrehravanieDema prehravanie(v.demo, hrac, true);
+    bool dohrane = hraj_kampan(svet, hra, prehravanie, v.demo.kampan);
+    EXPECT_EQ(prehravanie.dohraj(svet, hra, dohrane), PrehravanieDema::DOHRANE) << prehravanie.sprava();
+    kedy_vykresli = ked_vykresli = 1;
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(hrac.briefingy, (std::vector<std::string>{"Pred", "Po"}));
 }
