@@ -139,11 +139,15 @@ public:
         return true;
     }
 
-    void riadok_textu_kampane(const std::string &text)
+    bool riadok_textu_kampane(const std::string &text, int n)
     {
         size_t z = strlen(DEMO_RIADOK_KAMPANE);
         text_kampane += text.size() > z ? text.substr(z) : std::string();
         text_kampane += '\n';
+        if (text_kampane.size() > KAMPAN_NAJVIAC_BAJTOV)
+            return zle(KOD_DEMO_ZLY_RIADOK, n,
+                       "the campaign is longer than " + std::to_string(KAMPAN_NAJVIAC_BAJTOV) + " bytes");
+        return true;
     }
 
     // The campaign's lines are all there: its hash and name are those of the
@@ -335,7 +339,8 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
         }
         if (c.kampan == Citac::V_KAMPANI) {
             if (je_riadok_kampane(riadok)) {
-                c.riadok_textu_kampane(riadok);
+                if (!c.riadok_textu_kampane(riadok, n))
+                    return false;
                 continue;
             }
             if (!c.koniec_kampane())
@@ -344,7 +349,7 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
         if (!c.riadok(riadok, n))
             return false;
     }
-    if (c.kampan == Citac::CAKA_KAMPAN && n > 0)
+    if (c.kampan == Citac::CAKA_KAMPAN)
         return c.zle(KOD_DEMO_ZLY_RIADOK, n + 1,
                      "a demo of format " + std::to_string(DEMO_FORMAT_KAMPANE) +
                          " names its campaign after its header");

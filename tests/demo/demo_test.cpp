@@ -267,6 +267,46 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
     }
 }
 
+// A demo of format 2 and the campaign it carries: each trouble refused by its line.
+TEST(DemoFile, ABadCampaignInADemoIsRefusedByItsLine)
+{
+    const std::string kampan = "#!ponorka-campaign 1\nname K\nmission\nbefore 1 2 3\n"
+                               "enemy 1 2 0 0 0 1 1 0 0\nafter 1 2 3\n";
+    auto demo = [](const std::string &text, const std::string &hashovany, const std::string &meno) {
+        std::string d =
+            "#!ponorka-demo 2 1.0.0\n#!campaign " + sucet_na_text(hash_kampane(hashovany)) + " " + meno + "\n";
+        std::istringstream riadky(text);
+        for (std::string r; std::getline(riadky, r);)
+            d += "#!| " + r + "\n";
+        return d;
+    };
+    const std::string bez_nepriatela = "#!ponorka-campaign 1\nname K\nmission\nbefore 1 2 3\nafter 1 2 3\n";
+    struct Pripad {
+        std::string text;
+        std::string sprava;
+    };
+    const Pripad pripady[] = {
+        {"#!ponorka-demo 2 1.0.0\n#!mission 1\n", "d.demo:2: a demo of format 2 names its campaign here"},
+        {demo(kampan, kampan + "#\n", "K"), "d.demo:2: the campaign's text hashes to"},
+        {demo(kampan, kampan, "L"), "d.demo:2: the header names the campaign \"L\", its text \"K\""},
+        {demo(bez_nepriatela, bez_nepriatela, "K"), "d.demo:5: mission 1 has no enemy"},
+        {demo(kampan, kampan, "K") + "#!mission 1\n*1\n#!mission-end 1 1 " + SUCET + "\n#!shop 1\n",
+         "d.demo:12: shop 1 out of order"},
+    };
+    for (const Pripad &p : pripady) {
+        Vysledok v = precitaj(p.text);
+        EXPECT_FALSE(v.ok) << p.sprava;
+        EXPECT_EQ(v.chyba.kod, KOD_DEMO_ZLY_RIADOK) << v.chyba.sprava;
+        EXPECT_EQ(v.chyba.sprava.compare(0, p.sprava.size(), p.sprava), 0) << v.chyba.sprava;
+    }
+    // Without the shop it reads, the campaign's mission in place of the built-in ones.
+    Vysledok v = precitaj(demo(kampan, kampan, "K") + "#!mission 1\n*1\n#!mission-end 1 1 " + SUCET + "\n#!end 1 " +
+                          SUCET + "\n");
+    ASSERT_TRUE(v.ok) << v.chyba.sprava;
+    EXPECT_EQ(v.demo.kampan.meno, "K");
+    EXPECT_EQ(v.demo.kampan.misie.size(), 1u);
+}
+
 // A shop on screen that buys other than the demo says: the desync names what
 // the demo expected and what the shop really bought, item by item.
 TEST(DemoPlayback, AShopThatBuysOtherwiseIsADesyncNamingBothItems)
