@@ -1,6 +1,9 @@
 #include "demo/demo.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 
@@ -30,37 +33,6 @@ enum Stav {
     V_OBCHODE,    // purchases, the next mission or the end
     PO_KONCI,     // nothing but comments
 };
-
-enum Riadok { RIADOK_ZIADNY, RIADOK_CELY, RIADOK_BEZ_KONCA, RIADOK_DLHY };
-
-// One line without its line end (and without a carriage return before it).
-// A line longer than the limit is not read further.
-Riadok citaj_riadok(std::istream &vstup, std::string &riadok)
-{
-    riadok.clear();
-    std::streambuf *b = vstup.rdbuf();
-    for (;;) {
-        int c = b->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            if (riadok.empty())
-                return RIADOK_ZIADNY;
-            break;
-        }
-        if (c == '\n') {
-            if (!riadok.empty() && riadok.back() == '\r')
-                riadok.pop_back();
-            return RIADOK_CELY;
-        }
-        if (riadok.size() >= NAJDLHSI_RIADOK + 1)
-            return RIADOK_DLHY;
-        riadok.push_back((char)c);
-    }
-    if (riadok.size() > NAJDLHSI_RIADOK)
-        return RIADOK_DLHY;
-    if (!riadok.empty() && riadok.back() == '\r')
-        riadok.pop_back();
-    return RIADOK_BEZ_KONCA;
-}
 
 std::vector<std::string> slova(const std::string &riadok)
 {
@@ -255,7 +227,8 @@ public:
             stav = PO_KONCI;
             d.ma_koniec = true;
         } else {
-            return zle(KOD_DEMO_ZLY_RIADOK, n, "not a demo record: \"" + text.substr(0, 60) + "\"");
+            return zle(KOD_DEMO_ZLY_RIADOK, n,
+                       "not a demo record: \"" + citatelne(text.data(), text.size(), 60) + "\"");
         }
         d.zaznamy.push_back(z);
         return true;
@@ -267,9 +240,9 @@ public:
     {
         long long v;
         if (!cislo(k, DEMO_NAJVIAC_KROKOV, v))
-            return zle(KOD_DEMO_ZLY_RIADOK, n, "bad step number \"" + k.substr(0, 20) + "\"");
+            return zle(KOD_DEMO_ZLY_RIADOK, n, "bad step number \"" + citatelne(k.data(), k.size(), 20) + "\"");
         if (!sucet_z_textu(s.data(), s.size(), z.sucet))
-            return zle(KOD_DEMO_ZLY_RIADOK, n, "bad checksum \"" + s.substr(0, 20) + "\"");
+            return zle(KOD_DEMO_ZLY_RIADOK, n, "bad checksum \"" + citatelne(s.data(), s.size(), 20) + "\"");
         if (v != kroky)
             return zle(KOD_DEMO_ZLY_RIADOK, n,
                        "record for step " + k + ", but " + std::to_string(kroky) + " steps come before it");
@@ -299,24 +272,120 @@ bool je_hlavicka_dema(const std::string &riadok)
     return riadok.compare(0, n, DEMO_HLAVICKA) == 0 && (riadok.size() == n || isspace((unsigned char)riadok[n]));
 }
 
+bool zacina_znackou_poradia(const std::string &text)
+{
+    return text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+}
+
+bool je_zaciatok_dema(const std::string &obsah)
+{
+    if (obsah.empty())
+        return true;
+    size_t zaciatok = zacina_znackou_poradia(obsah) ? 3 : 0;
+    size_t koniec = obsah.find('\n');
+    std::string prvy = obsah.substr(zaciatok, std::min(koniec, DEMO_NAJDLHSI_RIADOK + 1) - zaciatok);
+    if (je_hlavicka_dema(prvy))
+        return true;
+    return koniec == std::string::npos && !prvy.empty() && strncmp(DEMO_HLAVICKA, prvy.c_str(), prvy.size()) == 0;
+}
+
+RiadokSuboru CitacRiadkov::dalsi(std::string &riadok)
+{
+    riadok.clear();
+    std::streambuf *b = vstup.rdbuf();
+    for (;;) {
+        if (precitane >= DEMO_NAJVACSI_SUBOR) {
+            if (b->sgetc() == std::char_traits<char>::eof())
+                break;
+            return RIADOK_VELKY_SUBOR;
+        }
+        int c = b->sbumpc();
+        if (c == std::char_traits<char>::eof())
+            break;
+        precitane++;
+        if (c == '\n') {
+            if (!riadok.empty() && riadok.back() == '\r')
+                riadok.pop_back();
+            return RIADOK_CELY;
+        }
+        if (riadok.size() >= najdlhsi + 1)
+            return RIADOK_DLHY;
+        riadok.push_back((char)c);
+    }
+    if (riadok.empty())
+        return RIADOK_ZIADNY;
+    if (riadok.size() > najdlhsi)
+        return RIADOK_DLHY;
+    if (riadok.back() == '\r')
+        riadok.pop_back();
+    return RIADOK_BEZ_KONCA;
+}
+
+std::string CitacRiadkov::sprava(RiadokSuboru r)
+{
+    if (r == RIADOK_VELKY_SUBOR)
+        return "file longer than " + std::to_string(DEMO_NAJVACSI_SUBOR) + " bytes";
+    return "line longer than " + std::to_string(DEMO_NAJDLHSI_RIADOK) + " characters";
+}
+
+bool nacitaj_subor(const std::string &cesta, std::string &obsah, std::string &dovod)
+{
+    obsah.clear();
+    FILE *f = fopen(cesta.c_str(), "rb");
+    if (f == nullptr) {
+        dovod = strerror(errno);
+        return false;
+    }
+    char blok[65536];
+    size_t n;
+    while (obsah.size() <= DEMO_NAJVACSI_SUBOR &&
+           (n = fread(blok, 1, std::min(sizeof blok, DEMO_NAJVACSI_SUBOR + 1 - obsah.size()), f)) > 0)
+        obsah.append(blok, n);
+    bool chyba = ferror(f) != 0;
+    int e = errno;
+    fclose(f);
+    if (chyba) {
+        dovod = strerror(e);
+        return false;
+    }
+    return true;
+}
+
+// A last line without its line end is what a crash while recording leaves: it is read
+// only when it is a whole end line, as the recorder writes it, and dropped otherwise.
+static bool cely_koniec(const std::string &riadok)
+{
+    std::vector<std::string> w = slova(riadok);
+    long long krok;
+    uint64_t sucet;
+    return w.size() == 3 && w[0] == "#!end" && cislo(w[1], DEMO_NAJVIAC_KROKOV, krok) &&
+           sucet_z_textu(w[2].data(), w[2].size(), sucet);
+}
+
 bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema &chyba)
 {
     d = Demo();
     d.meno = meno;
     d.kampan = vstavana_kampan();
     Citac c(meno, d, chyba);
+    CitacRiadkov citac(vstup, NAJDLHSI_RIADOK);
     std::string riadok;
     int n = 0;
     for (;;) {
-        Riadok r = citaj_riadok(vstup, riadok);
+        RiadokSuboru r = citac.dalsi(riadok);
         if (r == RIADOK_ZIADNY)
             break;
         n++;
         d.riadkov = n;
-        if (r == RIADOK_DLHY || (riadok.size() > DEMO_NAJDLHSI_RIADOK && !je_riadok_kampane(riadok)))
-            return c.zle(KOD_DEMO_DLHY_RIADOK, n,
-                         "line longer than " + std::to_string(DEMO_NAJDLHSI_RIADOK) + " characters");
+        if (r == RIADOK_DLHY || r == RIADOK_VELKY_SUBOR)
+            return c.zle(KOD_DEMO_DLHY_RIADOK, n, CitacRiadkov::sprava(r));
+        if (riadok.size() > DEMO_NAJDLHSI_RIADOK && !je_riadok_kampane(riadok))
+            return c.zle(KOD_DEMO_DLHY_RIADOK, n, CitacRiadkov::sprava(RIADOK_DLHY));
         if (n == 1) {
+            if (zacina_znackou_poradia(riadok))
+                return c.zle(KOD_DEMO_NIE_DEMO, 1,
+                             "not a demo: the file starts with a byte-order mark (U+FEFF); a demo is plain text "
+                             "without one");
             if (!je_hlavicka_dema(riadok))
                 return c.zle(KOD_DEMO_NIE_DEMO, 1,
                              "not a demo: the first line is not \"" + std::string(DEMO_HLAVICKA) + " ...\"");
@@ -324,13 +393,9 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
                 return false;
             continue;
         }
-        if (r == RIADOK_BEZ_KONCA && c.stav != PO_KONCI) {
-            // Cut off while it was being written, unless it is a whole end line.
-            std::vector<std::string> w = slova(riadok);
-            if (w.empty() || w[0] != "#!end") {
-                d.riadkov = n - 1;
-                break;
-            }
+        if (r == RIADOK_BEZ_KONCA && c.stav != PO_KONCI && !cely_koniec(riadok)) {
+            d.riadkov = n - 1;
+            break;
         }
         if (c.kampan == Citac::CAKA_KAMPAN) {
             if (!c.zaciatok_kampane(riadok, n))

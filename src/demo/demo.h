@@ -23,8 +23,11 @@ extern const char *const DEMO_HLAVICKA;        // "#!ponorka-demo", the first wo
 extern const char *const DEMO_KAMPAN;          // "#!campaign", the record naming the campaign
 extern const char *const DEMO_RIADOK_KAMPANE;  // "#!| ", before each line of the campaign's text
 
-// Longest line a demo may have, line end excluded.
+// Longest line a demo or a key script may have, line end excluded.
 const size_t DEMO_NAJDLHSI_RIADOK = 4096;
+// Most bytes a demo or a key script may have: some 28 million steps of play, a day and
+// more; no file from anywhere is read without end.
+const size_t DEMO_NAJVACSI_SUBOR = 16u << 20;
 // Most steps a demo may hold; keeps the step counter in range.
 const long long DEMO_NAJVIAC_KROKOV = 1000000000LL;
 
@@ -66,6 +69,46 @@ struct ChybaDema {
 
 // True when the line is a demo's first line (anything else is a key script).
 bool je_hlavicka_dema(const std::string &riadok);
+
+// True when the whole text of a file is to be read as a demo: it is empty, or its first
+// line is a demo's (after a byte-order mark, which the reader then names), or it is all
+// one line without a line end that the header begins with (a demo cut off inside it).
+// A key script is anything else.
+bool je_zaciatok_dema(const std::string &obsah);
+
+// How reading one line of a demo or a key script went.
+enum RiadokSuboru {
+    RIADOK_ZIADNY,       // the file has ended
+    RIADOK_CELY,         // a line and its line end
+    RIADOK_BEZ_KONCA,    // the last line, without a line end
+    RIADOK_DLHY,         // longer than DEMO_NAJDLHSI_RIADOK: not read further
+    RIADOK_VELKY_SUBOR,  // the file goes on past DEMO_NAJVACSI_SUBOR: not read further
+};
+
+// Reads the lines of a demo or a key script within their limits, without the line end
+// (and a carriage return before it). A reader that lets some lines carry a prefix past
+// DEMO_NAJDLHSI_RIADOK (a demo's campaign lines) gives a longer `limit` and checks
+// the other lines itself.
+class CitacRiadkov {
+public:
+    explicit CitacRiadkov(std::istream &v, size_t limit = DEMO_NAJDLHSI_RIADOK) : vstup(v), najdlhsi(limit) {}
+    RiadokSuboru dalsi(std::string &riadok);
+    // What is wrong for RIADOK_DLHY and RIADOK_VELKY_SUBOR, without the file and line.
+    static std::string sprava(RiadokSuboru r);
+
+private:
+    std::istream &vstup;
+    size_t najdlhsi;
+    size_t precitane = 0;
+};
+
+// True when the text starts with the UTF-8 byte-order mark.
+bool zacina_znackou_poradia(const std::string &text);
+
+// Reads the file `cesta` whole into `obsah`, never more than DEMO_NAJVACSI_SUBOR and one
+// byte (what lies past it is never a demo). False with the system's reason when it can't
+// be opened or read (a directory can be opened but not read).
+bool nacitaj_subor(const std::string &cesta, std::string &obsah, std::string &dovod);
 
 // Reads a whole demo and checks its order: the header (and the campaign a
 // demo of format 2 carries), then per mission its line, steps and checks and

@@ -1,9 +1,7 @@
 #include "demo/demo_hra.h"
 
-#include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <fstream>
+#include <sstream>
 
 #include "demo/demo_priebeh.h"
 #include "demo/demo_zapis.h"
@@ -19,11 +17,12 @@ const char *const NAZOV = "ponorka";
 
 int precitaj(DemoHry &d)
 {
-    std::ifstream subor(d.cesta, std::ios::binary);
-    if (!subor) {
-        fprintf(stderr, "%s: can't open demo %s: %s\n", NAZOV, d.cesta.c_str(), strerror(errno));
+    std::string obsah, dovod;
+    if (!nacitaj_subor(d.cesta, obsah, dovod)) {
+        fprintf(stderr, "%s: can't open demo %s: %s\n", NAZOV, d.cesta.c_str(), dovod.c_str());
         return KOD_DEMO_NECITATELNE;
     }
+    std::istringstream subor(obsah);
     ChybaDema chyba;
     if (!citaj_demo(subor, d.cesta, d.demo, chyba)) {
         fprintf(stderr, "%s: %s\n", NAZOV, chyba.sprava.c_str());
@@ -37,14 +36,18 @@ int precitaj(DemoHry &d)
 
 int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, const Kampan &kampan, VypisSuhrnu suhrn)
 {
-    ZapisDema zapis(d.subor, verzia_hry(), kampan);
+    std::string dovod;
+    if (!d.nahravka.zacni(dovod)) {
+        fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, d.cesta.c_str(), dovod.c_str());
+        return KOD_DEMO_ZAPIS;
+    }
+    ZapisDema zapis(d.nahravka.subor(), verzia_hry(), kampan, std::string(NAZOV) + ": can't write the demo " + d.cesta);
     NahravanieDema nahravanie(zapis, obrazovky);
     hraj_kampan(svet, hra, nahravanie, kampan);
     suhrn(svet, hra);
     nahravanie.dokonci(svet, hra);
-    bool chyba = zapis.chyba();
-    if ((fclose(d.subor) != 0) || chyba) {
-        fprintf(stderr, "%s: the demo %s could not be written whole\n", NAZOV, d.cesta.c_str());
+    if (!d.nahravka.dokonci(!zapis.chyba(), dovod)) {
+        fprintf(stderr, "%s: the demo %s %s\n", NAZOV, d.cesta.c_str(), dovod.c_str());
         return KOD_DEMO_ZAPIS;
     }
     return 0;
@@ -83,9 +86,10 @@ int priprav_demo(const Volby &v, DemoHry &d)
     if (!v.nahravka.empty()) {
         d.rezim = DemoHry::NAHRAVANIE;
         d.cesta = cesta_od_hraca(v.nahravka);
-        d.subor = fopen(d.cesta.c_str(), "w");
-        if (d.subor == nullptr) {
-            fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, d.cesta.c_str(), strerror(errno));
+        std::string dovod = PRIECINOK_HRACA_ZMIZOL;
+        if (d.cesta.empty() || !d.nahravka.priprav(d.cesta, dovod)) {
+            fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV,
+                    d.cesta.empty() ? v.nahravka.c_str() : d.cesta.c_str(), dovod.c_str());
             return KOD_DEMO_ZAPIS;
         }
         return -1;
@@ -93,6 +97,10 @@ int priprav_demo(const Volby &v, DemoHry &d)
     if (!v.prehravka.empty()) {
         d.rezim = v.meranie ? DemoHry::MERANIE : DemoHry::PREHRAVANIE;
         d.cesta = cesta_od_hraca(v.prehravka);
+        if (d.cesta.empty()) {
+            fprintf(stderr, "%s: can't open demo %s: %s\n", NAZOV, v.prehravka.c_str(), PRIECINOK_HRACA_ZMIZOL);
+            return KOD_DEMO_NECITATELNE;
+        }
         return precitaj(d);
     }
     return -1;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "demo/demo.h"
+#include "demo/subor_nahravky.h"
 
 class Spravca;
 class Priebeh;
@@ -16,13 +17,14 @@ struct Volby;
 // demo is refused without a display.
 struct DemoHry {
     enum Rezim { ZIADNE, NAHRAVANIE, PREHRAVANIE, MERANIE } rezim = ZIADNE;
-    std::string cesta;      // absolute: relative paths mean the player's folder
-    FILE *subor = nullptr;  // the demo being recorded
-    Demo demo;              // the demo to play
+    std::string cesta;       // absolute: relative paths mean the player's folder
+    SuborNahravky nahravka;  // the demo being recorded
+    Demo demo;               // the demo to play
 };
 
-// Opens the demo to record or reads the demo to play. Returns -1 to go on,
-// else the exit code, the reason told on standard error.
+// Checks the demo to record (touching no file the player has) or reads the
+// demo to play. Returns -1 to go on, else the exit code, the reason told on
+// standard error.
 int priprav_demo(const Volby &v, DemoHry &d);
 
 // The game's summary, printed and flushed (the main routine's).

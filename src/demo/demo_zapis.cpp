@@ -1,17 +1,21 @@
 #include "demo/demo_zapis.h"
 
+#include <cerrno>
 #include <cstdarg>
+#include <cstring>
 
 #include "demo/demo.h"
 #include "demo/kontrolny_sucet.h"
 #include "demo/riadok_krokov.h"
 
-ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry) : f(subor)
+ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry, const std::string &hlasenie_chyby)
+    : f(subor), hlasenie(hlasenie_chyby)
 {
     zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT, verzia_hry);
 }
 
-ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan) : f(subor)
+ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan, const std::string &hlasenie_chyby)
+    : f(subor), hlasenie(hlasenie_chyby)
 {
     if (je_vstavana(kampan)) {
         zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT, verzia_hry);
@@ -31,6 +35,7 @@ ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan) 
         z = k + 1;
     }
     fflush(f);
+    over_zapis();
 }
 
 void ZapisDema::zaznam(const char *format, ...)
@@ -42,6 +47,17 @@ void ZapisDema::zaznam(const char *format, ...)
     va_end(a);
     fputc('\n', f);
     fflush(f);
+    over_zapis();
+}
+
+// Right after the write, while errno still holds its reason.
+void ZapisDema::over_zapis()
+{
+    if (nahlasene || !ferror(f))
+        return;
+    nahlasene = true;
+    if (!hlasenie.empty())
+        fprintf(stderr, "%s: %s (playing on)\n", hlasenie.c_str(), strerror(errno));
 }
 
 void ZapisDema::dopis_kroky()
@@ -52,6 +68,7 @@ void ZapisDema::dopis_kroky()
     size_t n = zapis_riadok_krokov(beh, v_behu, riadok, sizeof riadok);
     riadok[n] = '\n';
     fwrite(riadok, 1, n + 1, f);
+    over_zapis();
     v_behu = 0;
 }
 

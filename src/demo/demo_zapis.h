@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "objects/povel.h"
 #include "simulation/kampan.h"
@@ -13,11 +14,13 @@
 // flushes the file, so a crash loses only the steps since the last check.
 class ZapisDema {
 public:
-    // Writes the header into f, which stays the caller's to close.
-    ZapisDema(FILE *subor, const char *verzia_hry);
+    // Writes the header into f, which stays the caller's to close. The first write that
+    // fails is told at once on standard error, as "HLASENIE: REASON (playing on)", when
+    // `hlasenie` is given ("ponorka: can't write the demo PATH").
+    ZapisDema(FILE *subor, const char *verzia_hry, const std::string &hlasenie = std::string());
     // The same for a game of `kampan`: a campaign other than the built-in one
     // goes into the demo whole, after the header of format 2.
-    ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan);
+    ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan, const std::string &hlasenie = std::string());
 
     void misia(int cislo);
     void krok(const Povel &p);
@@ -33,10 +36,13 @@ public:
 private:
     void zaznam(const char *format, ...);
     void dopis_kroky();
+    void over_zapis();
 
     FILE *f;
-    Povel beh;             // the command of the steps not yet written
-    long long v_behu = 0;  // how many of them
+    std::string hlasenie;
+    bool nahlasene = false;  // the first failed write has been told
+    Povel beh;               // the command of the steps not yet written
+    long long v_behu = 0;    // how many of them
 };
 
 #endif

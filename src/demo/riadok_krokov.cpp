@@ -42,7 +42,7 @@ ChybaRiadkuKrokov opakovanie(const char *text, size_t &dlzka, long long &pocet, 
         dobre = isdigit((unsigned char)cislo[i]) != 0;
     if (!dobre) {
         if (sprava)
-            *sprava = "bad repeat count \"*" + std::string(cislo, n) + "\"";
+            *sprava = "bad repeat count \"*" + citatelne(cislo, n, 20) + "\"";
         return RIADOK_ZLY_POCET;
     }
     long long v = 0;
@@ -79,7 +79,7 @@ ChybaRiadkuKrokov citaj_riadok_krokov(const char *text, size_t dlzka, RiadokKrok
         int k = slovo_klavesy(text + zaciatok, i - zaciatok);
         if (k < 0) {
             if (sprava)
-                *sprava = "unknown key \"" + std::string(text + zaciatok, i - zaciatok) + "\"";
+                *sprava = "unknown key \"" + citatelne(text + zaciatok, i - zaciatok, 40) + "\"";
             return RIADOK_NEZNAMA_KLAVESA;
         }
         if (k == POVEL_KLAVES)
@@ -88,6 +88,27 @@ ChybaRiadkuKrokov citaj_riadok_krokov(const char *text, size_t dlzka, RiadokKrok
             r.povel.klavesy |= 1u << k;
     }
     return RIADOK_V_PORIADKU;
+}
+
+std::string citatelne(const char *text, size_t dlzka, size_t najviac)
+{
+    std::string v;
+    for (size_t i = 0; i < dlzka && i < najviac; i++) {
+        unsigned char c = (unsigned char)text[i];
+        if (c == '"' || c == '\\') {
+            v += '\\';
+            v += (char)c;
+        } else if (c >= 0x20 && c < 0x7f) {
+            v += (char)c;
+        } else {
+            char hex[8];
+            snprintf(hex, sizeof hex, "\\x%02x", c);
+            v += hex;
+        }
+    }
+    if (dlzka > najviac)
+        v += "...";
+    return v;
 }
 
 size_t zapis_riadok_krokov(const Povel &p, long long pocet, char *buf, size_t velkost)

@@ -30,6 +30,11 @@ enum ChybaRiadkuKrokov {
 // Allocates nothing unless there is an error to describe.
 ChybaRiadkuKrokov citaj_riadok_krokov(const char *text, size_t dlzka, RiadokKrokov &r, std::string *sprava);
 
+// A piece of a file as a message may show it: printable ASCII as it is, a quote,
+// a backslash and every other byte escaped (\", \\, \xHH), at most `najviac`
+// bytes of it, "..." after a cut.
+std::string citatelne(const char *text, size_t dlzka, size_t najviac);
+
 // Writes the line of `pocet` steps of `p` (no line end) into buf, at most
 // `velkost` bytes with the terminating zero; returns its length. Keys go in the
 // order of KLAVESY_POVELU; steps that hold nothing are written "*N", never as

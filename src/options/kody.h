@@ -10,8 +10,10 @@ enum KodUkoncenia {
     KOD_OK = 0,
     KOD_BEZ_GRAFIKY = 1,
     KOD_DATA = 2,
-    KOD_POUZITIE = 64,
-    KOD_SIGINT = 130,  // 128 + the signal's number, as a shell reports a killed program
+    KOD_POUZITIE = 64,  // EX_USAGE of sysexits.h
+    KOD_VYSTUP = 74,    // EX_IOERR: standard output could not be written
+    KOD_SIGHUP = 129,   // 128 + the signal's number, as a shell reports a killed program
+    KOD_SIGINT = 130,
     KOD_SIGTERM = 143,
 };
 

@@ -1,10 +1,13 @@
 #include "options/priecinok_dat.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #ifndef PONORKA_DATA_OD_PROGRAMU
@@ -18,8 +21,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Filled once, just before the move into the data folder.
+// Filled once, just before the move into the data folder; empty when the folder the
+// player was in had been deleted.
 std::string povodny_priecinok;
+bool povodny_zapamatany = false;
 
 std::string pracovny_priecinok()
 {
@@ -52,6 +57,30 @@ bool je_priecinok(const fs::path &p)
 {
     std::error_code chyba;
     return fs::is_directory(p, chyba);
+}
+
+// Why a place holds no data: the folders missing, or what the system says when it can't
+// look (a folder it may not enter).
+std::string preco_nie(const std::string &priecinok)
+{
+    std::string chyba_pristupu;
+    std::vector<std::string> chybaju;
+    for (const char *podpriecinok : {"gfx", "sfx", "data/fonts"}) {
+        struct stat st;
+        std::string cesta = priecinok + "/" + podpriecinok;
+        int vysledok = stat(cesta.c_str(), &st);
+        if (vysledok == 0 && S_ISDIR(st.st_mode))
+            continue;
+        if (vysledok != 0 && errno != ENOENT && errno != ENOTDIR && chyba_pristupu.empty())
+            chyba_pristupu = std::string(podpriecinok) + "/: " + strerror(errno);
+        chybaju.push_back(std::string(podpriecinok) + "/");
+    }
+    if (!chyba_pristupu.empty())
+        return "can't be looked into (" + chyba_pristupu + ")";
+    std::string text = "holds no ";
+    for (size_t i = 0; i < chybaju.size(); i++)
+        text += (i == 0 ? "" : i + 1 == chybaju.size() ? " and " : ", ") + chybaju[i];
+    return text;
 }
 
 }  // namespace
@@ -90,20 +119,21 @@ bool najdi_data(const std::string &volba, const char *nazov)
 {
     const std::string pracovny = pracovny_priecinok();
     povodny_priecinok = pracovny;
+    povodny_zapamatany = true;
     const std::vector<MiestoDat> miesta = miesta_dat(volba, getenv("PONORKA_DATA"), pracovny, priecinok_programu());
     for (const MiestoDat &m : miesta) {
         if (!drzi_data(m.cesta)) {
             // A folder the player named and got wrong is worth a word, even when another place works.
             if (m.preco[0] == '-' || m.preco[0] == '$')
-                fprintf(stderr, "%s: %s: %s holds no gfx/, sfx/ and data/fonts/; looking further\n", nazov,
-                        m.preco.c_str(), m.cesta.c_str());
+                fprintf(stderr, "%s: %s: %s %s; looking further\n", nazov, m.preco.c_str(), m.cesta.c_str(),
+                        preco_nie(m.cesta).c_str());
             continue;
         }
         if (!pracovny.empty() && m.cesta == absolutna(".", pracovny))
             return true;
         if (chdir(m.cesta.c_str()) == 0)
             return true;
-        fprintf(stderr, "%s: can't enter the data folder %s\n", nazov, m.cesta.c_str());
+        fprintf(stderr, "%s: can't enter the data folder %s: %s\n", nazov, m.cesta.c_str(), strerror(errno));
     }
     fprintf(stderr, "%s: can't find the game's data (a folder holding gfx/, sfx/ and data/fonts/). Looked in:\n",
             nazov);
@@ -114,16 +144,21 @@ bool najdi_data(const std::string &volba, const char *nazov)
     return false;
 }
 
+const char *const PRIECINOK_HRACA_ZMIZOL = "the folder it was started in no longer exists";
+
 std::string priecinok_hraca()
 {
-    return povodny_priecinok.empty() ? pracovny_priecinok() : povodny_priecinok;
+    return povodny_zapamatany ? povodny_priecinok : pracovny_priecinok();
 }
 
 std::string cesta_od_hraca(const std::string &cesta)
 {
     if (cesta.empty() || fs::path(cesta).is_absolute())
         return cesta;
-    return (fs::path(priecinok_hraca()) / cesta).lexically_normal().string();
+    std::string priecinok = priecinok_hraca();
+    if (priecinok.empty())
+        return std::string();
+    return (fs::path(priecinok) / cesta).lexically_normal().string();
 }
 
 std::string cesta_kampane(const std::string &volba)

@@ -26,12 +26,16 @@ std::vector<MiestoDat> miesta_dat(const std::string &volba, const char *premenna
 bool najdi_data(const std::string &volba, const char *nazov);
 
 // The folder the player started the program in, kept from before the move into the data
-// folder (the working directory while najdi_data has not run).
+// folder (the working directory while najdi_data has not run). Empty when that folder had
+// been deleted under the shell.
 std::string priecinok_hraca();
 
 // A path the player typed, as an absolute path against the folder the player started in;
-// an absolute path is returned as it is. For every option that names a file.
+// an absolute path is returned as it is. For every option that names a file. Empty for a
+// relative path when the player's folder no longer exists: it names nothing then, and the
+// caller refuses it with PRIECINOK_HRACA_ZMIZOL as the reason.
 std::string cesta_od_hraca(const std::string &cesta);
+extern const char *const PRIECINOK_HRACA_ZMIZOL;
 
 // The campaign file --campaign names: a name without a slash is one of the data folder's
 // data/campaigns/ (NAME, or NAME.campaign when there is no NAME), anything else a path

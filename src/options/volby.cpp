@@ -13,9 +13,9 @@ Volby volby;
 const Volba volby_tabulka[] = {
     {"--help", nullptr, "show this help and exit", [](Volby &v, const char *) { v.pomoc = true; }},
     {"--version", nullptr, "show the version number and exit", [](Volby &v, const char *) { v.verzia = true; }},
-    {"--windowed", nullptr, "play in a 1024x768 window", [](Volby &v, const char *) { v.okno = true; }},
+    {"--windowed", nullptr, "play in a 1024x768 window", [](Volby &v, const char *) { v.rezim = REZIM_OKNO; }},
     {"--fullscreen", nullptr, "play full screen, in a window when that fails (the default)",
-     [](Volby &v, const char *) { v.okno = false; }},
+     [](Volby &v, const char *) { v.rezim = REZIM_CELA_OBRAZOVKA; }},
     {"--nosound", nullptr, "start no sound driver at all", [](Volby &v, const char *) { v.zvuk = false; }},
     {"--data", "DIR", "read the game's data (gfx/, sfx/, data/fonts/) from DIR",
      [](Volby &v, const char *hodnota) { v.data = hodnota; }},
@@ -38,6 +38,10 @@ const Volba volby_tabulka[] = {
      }},
     {"--campaign", "FILE", "play the campaign FILE; a name without a slash is one of data/campaigns/",
      [](Volby &v, const char *hodnota) { v.kampan = hodnota; }},
+    {"--config", "FILE", "read and write the settings in FILE instead of the usual file",
+     [](Volby &v, const char *hodnota) { v.subor_nastaveni = hodnota; }},
+    {"--no-config", nullptr, "read no settings file and write none: the default keys and choices",
+     [](Volby &v, const char *) { v.bez_nastaveni = true; }},
 };
 const int volby_pocet = (int)(sizeof(volby_tabulka) / sizeof(volby_tabulka[0]));
 
@@ -54,6 +58,7 @@ const Klaves klavesy_tabulka[] = {
     {"Enter", "close a briefing"},
     {"Mouse", "buy torpedoes and decoys in the shop, leave with CONTINUE"},
     {"P", "pause a mission, and resume it (a window that loses the focus pauses too)"},
+    {"F1", "the controls card: every key and pad input, and changing them (Esc or F1 closes it)"},
     {"Esc", "leave the game on any screen: the summary is printed as at the end"},
 };
 const int klavesy_pocet = (int)(sizeof(klavesy_tabulka) / sizeof(klavesy_tabulka[0]));
@@ -86,6 +91,9 @@ const Kod kody_tabulka[] = {
     {KOD_KAMPAN_DLHY_RIADOK, "a line of the campaign is longer than 4096 bytes, or its name than 100"},
     {KOD_KAMPAN_SIROKY_RIADOK, "a briefing line of the campaign is too wide for the briefing column"},
     {KOD_POUZITIE, "the command line was wrong"},
+    {KOD_VYSTUP, "standard output could not be written (a full disk, a closed pipe): the reason on standard "
+                 "error"},
+    {KOD_SIGHUP, "the terminal was closed (SIGHUP): the summary printed, everything released"},
     {KOD_SIGINT, "interrupted (SIGINT): the summary printed, everything released"},
     {KOD_SIGTERM, "terminated (SIGTERM): the summary printed, everything released"},
 };
@@ -156,6 +164,9 @@ void vypis_pomoc(FILE *f)
             sirka = strlen(klavesy_tabulka[i].meno);
     for (int i = 0; i < klavesy_pocet; i++)
         fprintf(f, "  %-*s  %s\n", (int)sirka, klavesy_tabulka[i].meno, klavesy_tabulka[i].popis);
+    fprintf(f, "\nThese are the default keys; a gamepad plays too. The controls card (F1) changes them, and\n"
+               "keeps them with the other settings in $XDG_CONFIG_HOME/ponorka/ponorka.cfg\n"
+               "(~/.config/ponorka/ponorka.cfg when XDG_CONFIG_HOME is not set).\n");
     fprintf(f, "\nThe data folder is the first of these that holds gfx/, sfx/ and data/fonts/:\n"
                "--data DIR, $PONORKA_DATA, the working directory, the program's own folder, the\n"
                "installed data beside the program (../share/games/ponorka), the install path.\n");
@@ -196,6 +207,8 @@ int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
         return chyba(err, "only one of --record, --playdemo and --timedemo");
     if (!v.kampan.empty() && !v.prehravka.empty())
         return chyba(err, "a demo plays the campaign it was recorded with: no --campaign with it");
+    if (v.bez_nastaveni && !v.subor_nastaveni.empty())
+        return chyba(err, "only one of --config and --no-config");
     if (v.pomoc) {
         vypis_pomoc(out);
         return KOD_OK;

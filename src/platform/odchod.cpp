@@ -38,6 +38,8 @@ int kod_odchodu(Odchod d)
         return 128 + SIGINT;
     case ODCHOD_SIGTERM:
         return 128 + SIGTERM;
+    case ODCHOD_SIGHUP:
+        return 128 + SIGHUP;
     default:
         return 0;
     }
@@ -45,7 +47,7 @@ int kod_odchodu(Odchod d)
 
 static void signal_prisiel(int cislo)
 {
-    ziadaj_odchod(cislo == SIGINT ? ODCHOD_SIGINT : ODCHOD_SIGTERM);
+    ziadaj_odchod(cislo == SIGINT ? ODCHOD_SIGINT : cislo == SIGHUP ? ODCHOD_SIGHUP : ODCHOD_SIGTERM);
 }
 
 void zachyt_signaly()
@@ -58,4 +60,5 @@ void zachyt_signaly()
     sa.sa_flags = SA_RESTART;
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
 }

@@ -5,24 +5,33 @@
 #include <allegro.h>
 
 #include "platform/budik.h"
+#include "platform/klavesy_hry.h"
 #include "platform/odchod.h"
+#include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 
 // A held key repeats its press (with the desktop's auto-repeat) and no release
 // comes between: only the press after a release counts.
-static std::atomic<bool> p_dole{false};
+static std::atomic<bool> dole[KEY_MAX];
 
 // A release comes with the top bit set.
 static void klavesa(int scancode)
 {
     bool pustena = (scancode & 0x80) != 0;
     int kod = scancode & 0x7f;
-    if (kod == KEY_ESC && !pustena) {
+    bool opakovanie = !pustena && dole[kod];
+    dole[kod] = !pustena;
+    if (karta_otvorena()) {
+        // The open card takes every key, Esc too.
+        if (!pustena)
+            klavesa_pre_kartu(kod, opakovanie);
+    } else if (kod == KEY_ESC && !pustena) {
         ziadaj_odchod(ODCHOD_ESC);
-    } else if (kod == KEY_P) {
-        if (!pustena && !p_dole)
-            stlacene_p();
-        p_dole = !pustena;
+    } else if (!pustena && !opakovanie) {
+        if (je_klavesa_hry(HRA_PAUZA, kod))
+            stlacena_klavesa_hry(HRA_PAUZA);
+        else if (je_klavesa_hry(HRA_KARTA, kod))
+            stlacena_klavesa_hry(HRA_KARTA);
     }
     zobud();
 }
@@ -47,7 +56,8 @@ static void fokus_dnu()
 static void fokus_von()
 {
     // The library lets go of every key when the focus goes.
-    p_dole = false;
+    for (std::atomic<bool> &d : dole)
+        d = false;
     fokus_okna(false);
 }
 

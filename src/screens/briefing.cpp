@@ -6,7 +6,9 @@
 #include "platform/casovac.h"
 #include "platform/odchod.h"
 #include "platform/rozlisenie.h"
+#include "platform/ziadost_karty.h"
 #include "screens/briefing_pass.h"
+#include "screens/karta.h"
 #include "text/alfont.h"
 
 void briefing_timer()
@@ -164,7 +166,19 @@ void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
         bool opakovanie_rovnake = text_nepriehladny();
         int napisane = -1;  // when the text was fully typed, by the game timer
         auto uplynulo = [&] { return sam_sa_zavrie && napisane >= 0 && ido - napisane >= BRIEFING_DEMA_MS; };
-        while (!briefing_enter() && !odchod_ziadany() && !uplynulo()) {
+        // An Enter held when the controls card closes closes no briefing until let go.
+        bool enter_zamknuty = false;
+        auto enter = [&] {
+            if (!briefing_enter())
+                enter_zamknuty = false;
+            return briefing_enter() && !enter_zamknuty;
+        };
+        while (!enter() && !odchod_ziadany() && !uplynulo()) {
+            // The card puts the briefing's picture back when it closes.
+            if (ziadost_karty()) {
+                karta();
+                enter_zamknuty = briefing_enter();
+            }
             int odhalene = s.odhalene;
             int prompt = makecol(s.uroven, s.uroven, s.uroven);
             briefing_tik(s);
@@ -175,7 +189,8 @@ void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
                 napisane = ido;
             // Asleep until a tick brings something new or a key ends the screen.
             if (casovac)
-                cakaj_kym([] { return ms != 0 || briefing_enter() || odchod_ziadany(); });
+                cakaj_kym(
+                    [&] { return ms != 0 || briefing_enter() != enter_zamknuty || karta_caka() || odchod_ziadany(); });
         }
 
         if (casovac)

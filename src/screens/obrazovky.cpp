@@ -2,20 +2,25 @@
 
 #include "objects/povel.h"
 #include "platform/odchod.h"
+#include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 #include "screens/briefing.h"
+#include "screens/karta.h"
 #include "screens/pauza.h"
+#include "screens/povel_hraca.h"
 #include "screens/shop.h"
 #include "simulation/frame_loop.h"
 
 bool HraNaObrazovke::povel(Spravca &, Hra &, int, Povel &p)
 {
-    // A pause stands between two steps: the command is taken after it.
+    // The card and a pause stand between two steps: the command is taken after them.
+    if (!odchod_ziadany() && ziadost_karty())
+        karta();
     if (!odchod_ziadany() && pauza_ziadana())
         pauza();
     if (odchod_ziadany())
         return false;
-    p = povel_z_allegra();
+    p = povel_hraca();
     return true;
 }
 

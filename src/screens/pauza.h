@@ -10,11 +10,13 @@ struct ALFONT_FONT;
 // is in platform/ziadost_pauzy.h.
 
 // Stands the mission still: the label over the last frame on the screen, then
-// asleep until the pause ends or the player leaves.
+// asleep until the pause ends or the player leaves. The controls card opens
+// over it.
 void pauza();
 
 // The centred "PAUZA" label over the world view of a bitmap of the screen's
-// size; the status bar below it stays as it is.
-void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo);
+// size; the status bar below it stays as it is. `riadok` (when given, in
+// `male`) is a grey line under the label: the key of the controls card.
+void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo, ALFONT_FONT *male = nullptr, const char *riadok = nullptr);
 
 #endif

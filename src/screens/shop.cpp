@@ -6,6 +6,8 @@
 #include "platform/casovac.h"
 #include "platform/odchod.h"
 #include "platform/rozlisenie.h"
+#include "platform/ziadost_karty.h"
+#include "screens/karta.h"
 #include "screens/shop_demo.h"
 #include "screens/shop_pass.h"
 #include "simulation/missions.h"
@@ -288,9 +290,12 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
             // Asleep until the pointer, its button or the purchase gate
             // changes, or the last pass left something to redraw.
             if (casovac && !prvy)
-                cakaj_kym([&] { return ine(obchod_vstup(s), pred_passom) || odchod_ziadany(); });
+                cakaj_kym([&] { return ine(obchod_vstup(s), pred_passom) || karta_caka() || odchod_ziadany(); });
             if (odchod_ziadany())
                 break;
+            // The card covers the shop; the next pass draws it whole again.
+            if (ziadost_karty())
+                karta();
             prvy = false;
             // Without a display there is no retrace to wait for.
             if (gfx_driver)

@@ -1,11 +1,15 @@
 #include "start/assets.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <allegro.h>
 #include <ft2build.h>
@@ -50,21 +54,60 @@ uint32_t be32(const std::vector<unsigned char> &d, size_t i)
     return ((uint32_t)d[i] << 24) | ((uint32_t)d[i + 1] << 16) | ((uint32_t)d[i + 2] << 8) | d[i + 3];
 }
 
-// False when the path cannot be opened or is not a regular file (a directory opens on Linux).
-bool read_file(const char *path, std::vector<unsigned char> &data)
+const char *kind_of_file(mode_t mode)
 {
-    std::FILE *f = std::fopen(path, "rb");
-    if (!f)
+    if (S_ISDIR(mode))
+        return "a directory";
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISCHR(mode))
+        return "a character device";
+    if (S_ISBLK(mode))
+        return "a block device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "not a plain file";
+}
+
+// Reads a regular file whole. It is opened without blocking, since a FIFO in an asset's
+// place would wait for a writer for ever, and anything but a regular file is refused before
+// a byte is read. On failure `problem` gives the reason ("missing", the system's words).
+bool read_file(const char *path, std::vector<unsigned char> &data, std::string &problem)
+{
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        problem = errno == ENOENT ? "missing" : std::strerror(errno);
         return false;
+    }
     struct stat st;
-    if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(f);
+    if (fstat(fd, &st) != 0) {
+        problem = std::strerror(errno);
+        close(fd);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        problem = std::string("not a regular file (") + kind_of_file(st.st_mode) + ")";
+        close(fd);
         return false;
     }
     // One read into a buffer of the file's size: the images are megabytes, and this runs at start-up.
     data.resize((size_t)st.st_size);
-    data.resize(std::fread(data.data(), 1, data.size(), f));
-    std::fclose(f);
+    size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = read(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            problem = std::strerror(errno);
+            close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += (size_t)n;
+    }
+    data.resize(done);
+    close(fd);
     return true;
 }
 
@@ -283,11 +326,8 @@ bool check_ttf(const std::vector<unsigned char> &d, const AssetFile &a, std::str
 bool check_asset(const AssetFile &a, std::string &problem)
 {
     std::vector<unsigned char> d;
-    if (!read_file(a.path, d)) {
-        struct stat st;
-        problem = stat(a.path, &st) == 0 ? "not a regular file" : "missing";
+    if (!read_file(a.path, d, problem))
         return false;
-    }
     if (d.empty()) {
         problem = "empty";
         return false;

@@ -8,14 +8,17 @@
 #include <allegro.h>
 
 #include "demo/demo_hra.h"
+#include "options/subor_nastaveni.h"
 #include "options/volby.h"
 #include "platform/casovac.h"
+#include "platform/gamepad.h"
 #include "platform/odchod.h"
 #include "platform/rozlisenie.h"
 #include "platform/udalosti.h"
 #include "platform/zvuk.h"
 #include "screens/more.h"
 #include "screens/obrazovky.h"
+#include "screens/povel_hraca.h"
 #include "simulation/frame_loop.h"
 #include "simulation/kampan.h"
 #include "simulation/missions.h"
@@ -43,24 +46,33 @@ static void vypis_suhrn(Spravca &svet, Hra &hra)
 }
 
 // Full screen as intended; a desktop that cannot switch modes still gets a window, and
-// --windowed asks for the window alone.
+// --windowed (or the settings file's mode) asks for the window alone.
 static bool nastav_grafiku()
 {
     set_color_depth(16);
-    if (!volby.okno && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
+    if (rezim_hry(volby) != REZIM_OKNO && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
         return true;
     return set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) == 0;
 }
 
+// The graphics message with the library's own error text, and on standard error
+// what was tried: the display named by DISPLAY, or none.
 static int bez_grafiky(bool system_bezi)
 {
-    if (!allegro_error[0])
-        ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, "No display available (is DISPLAY set?)");
     // Without a system driver even the text mode call would crash.
     if (system_bezi)
         set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
     allegro_message("Nemozem nastartovat grafiku\n%s\n", allegro_error);
-    return 1;
+    fflush(stdout);
+    const char *displej = getenv("DISPLAY");
+    if (displej == nullptr || *displej == '\0')
+        fprintf(stderr, "ponorka: no display: DISPLAY is not set\n");
+    else if (!system_bezi)
+        fprintf(stderr, "ponorka: no display: can't open the display \"%s\" named by DISPLAY\n", displej);
+    else
+        fprintf(stderr, "ponorka: no 1024x768 graphics mode in 16-bit colour %s on the display \"%s\"\n",
+                rezim_hry(volby) == REZIM_OKNO ? "in a window" : "full screen or in a window", displej);
+    return KOD_BEZ_GRAFIKY;
 }
 
 // The world and everything drawn around it; the world goes last, when the routine returns.
@@ -116,24 +128,35 @@ int pokus_main()
         return bez_grafiky(false);
     zachyt_signaly();
     alfont_init();
+    nacitaj_nastavenia(stderr);
     install_keyboard();
     install_mouse();
-    if (volby.zvuk)
+    if (zvuk_hry(volby))
         spusti_zvuk();
     else
         install_sound(DIGI_NONE, MIDI_NONE, NULL);
+    // Full volume is Allegro's own, left as it is.
+    if (nastavenia.n.hlasitost < 100)
+        set_volume(nastavenia.n.hlasitost * 255 / 100, -1);
 
     if (!check_assets())
-        return 2;
+        return KOD_DATA;
 
     if (!nastav_grafiku())
         return bez_grafiky(true);
     sleduj_udalosti();
+    // A signal during start-up ends it here, before a demo is begun.
+    if (odchod_ziadany())
+        return kod_odchodu(dovod_odchodu());
 
     srand(time(NULL));
     spusti_casovac();
+    // A pad, or none: either is silent.
+    spusti_pad();
+    pouzi_vazby();
 
     int vysledok = hraj(demo, kampan);
+    zastav_pad();
     alfont_exit();
     return vysledok;
 }

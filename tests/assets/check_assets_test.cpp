@@ -1,5 +1,6 @@
 // The start-up check: a copy of the generated set in a scratch directory, with one file
 // removed or spoiled at a time, must be refused with that file named.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 
 #include "start/assets.h"
 #include "support/allegro_env.h"
+#include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -27,7 +29,7 @@ protected:
     void SetUp() override
     {
         Povodny = fs::current_path();
-        Kopia = fs::temp_directory_path() / ("ponorka-assets-" + std::to_string(::getpid()));
+        Kopia = fs::path(process_temp_dir()) / "assets";
         fs::remove_all(Kopia);
         for (int i = 0; i < asset_file_count; i++) {
             fs::create_directories((Kopia / asset_files[i].path).parent_path());
@@ -185,6 +187,16 @@ INSTANTIATE_TEST_SUITE_P(PosledneBajty, PoskodenySubor,
                                            Pripad{"gfx/shop/cursor.bmp", Poskodenie::BezPoslednehoBajtu},
                                            Pripad{"sfx/briefing/beat.wav", Poskodenie::BezPoslednehoBajtu}),
                          meno_pripadu);
+
+TEST_F(KontrolaAssetov, AFifoInAnAssetsPlaceIsRefusedWithoutWaitingForAWriter)
+{
+    fs::remove("gfx/torpedo.tga");
+    ASSERT_EQ(mkfifo("gfx/torpedo.tga", 0600), 0);
+    bool ok;
+    std::string chyby = Skontroluj(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(chyby.find("\"gfx/torpedo.tga\": not a regular file (a FIFO)"), std::string::npos) << chyby;
+}
 
 TEST_F(KontrolaAssetov, AnImageOfTheWrongSizeIsRefused)
 {

@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
 #include "start/assets.h"
 #include "support/allegro_env.h"
+#include "support/temp_dir.h"
 #include "text/alfont.h"
 
 namespace fs = std::filesystem;
@@ -339,7 +338,7 @@ TEST(GeneratedAssets, FontsLoadThroughTheTextLayerAtTheGamesSizes)
 
 TEST(GeneratedAssets, TheGeneratorWritesTheSameBytesEveryTime)
 {
-    fs::path tmp = fs::temp_directory_path() / ("ponorka-assetgen-" + std::to_string(::getpid()));
+    fs::path tmp = fs::path(process_temp_dir()) / "assetgen";
     fs::remove_all(tmp);
     for (const char *beh : {"a", "b"}) {
         std::string prikaz = std::string("\"") + PONORKA_ASSETGEN + "\" \"" + (tmp / beh).string() + "\"";

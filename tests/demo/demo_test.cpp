@@ -229,6 +229,60 @@ TEST(DemoFile, ACutOffLastLineIsDroppedAndTheDemoHasNoEnd)
     EXPECT_TRUE(v.demo.ma_koniec);
 }
 
+TEST(DemoFile, AnEndLineCutAnywhereIsDroppedLikeAnyCutLine)
+{
+    const std::string pred = HLAVICKA + "#!mission 1\nRIGHT *57\n";
+    const std::string koniec = "#!end 57 " + SUCET;
+    for (size_t dlzka = 1; dlzka < koniec.size(); dlzka++) {
+        Vysledok v = precitaj(pred + koniec.substr(0, dlzka));
+        ASSERT_TRUE(v.ok) << dlzka << ": " << v.chyba.sprava;
+        EXPECT_FALSE(v.demo.ma_koniec) << dlzka;
+        EXPECT_EQ(v.demo.riadkov, 3) << dlzka << ": the message names the last whole line";
+    }
+}
+
+TEST(DemoFile, ByteOrderMarksAndBinaryBytesAreNamedAsWhatTheyAre)
+{
+    Vysledok v = precitaj("\xEF\xBB\xBF" + HLAVICKA + "#!end 0 " + SUCET + "\n");
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_NIE_DEMO);
+    EXPECT_NE(v.chyba.sprava.find("d.demo:1: not a demo: the file starts with a byte-order mark"), std::string::npos)
+        << v.chyba.sprava;
+
+    v = precitaj(HLAVICKA + "#!mission 1\nF " + std::string("\x01\xff\"\\\0x", 6) + "\n");
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_KLAVESA);
+    EXPECT_EQ(v.chyba.sprava, "d.demo:3: unknown key \"\\x01\\xff\\\"\\\\\\x00x\"");
+    EXPECT_EQ(citatelne("abc", 3, 2), "ab...");
+}
+
+TEST(DemoFile, NoFileIsReadWithoutEnd)
+{
+    // Short lines past the size limit, as a FIFO fed for ever would give them.
+    std::string text = HLAVICKA + "#!mission 1\n";
+    while (text.size() <= DEMO_NAJVACSI_SUBOR)
+        text += "# a comment line that is never the last\n";
+    Vysledok v = precitaj(text);
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_DLHY_RIADOK);
+    EXPECT_NE(v.chyba.sprava.find(": file longer than 16777216 bytes"), std::string::npos) << v.chyba.sprava;
+    // Exactly at the limit it is read.
+    text.resize(DEMO_NAJVACSI_SUBOR);
+    text.back() = '\n';
+    EXPECT_TRUE(precitaj(text).ok);
+}
+
+TEST(DemoFile, WhatIsReadAsADemoAndWhatAsAScript)
+{
+    EXPECT_TRUE(je_zaciatok_dema(""));
+    EXPECT_TRUE(je_zaciatok_dema(HLAVICKA));
+    EXPECT_TRUE(je_zaciatok_dema("\xEF\xBB\xBF" + HLAVICKA));
+    // Cut inside the header: all there is, without a line end.
+    EXPECT_TRUE(je_zaciatok_dema("#!ponorka-de"));
+    EXPECT_FALSE(je_zaciatok_dema("#!ponorka-de\nF\n"));
+    EXPECT_FALSE(je_zaciatok_dema("F C\n"));
+    EXPECT_FALSE(je_zaciatok_dema("# a comment\n"));
+}
+
 // Every bad file once: its exit code, and the file and line in the message.
 TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
 {

@@ -1,12 +1,11 @@
 #include "text_fuzz.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 
 #include <allegro.h>
 
+#include "support/temp_dir.h"
 #include "text/alfont_vnutro.h"
 
 namespace {
@@ -18,7 +17,7 @@ BITMAP *target = NULL;
 
 std::string font_file()
 {
-    return "/tmp/ponorka_fuzz_font_" + std::to_string((long)getpid()) + ".ttf";
+    return process_temp_dir() + "font.ttf";
 }
 
 // Allegro's formatter never returns from a UTF-8 sequence longer than four

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "objects/obrazky.h"
+#include "support/temp_dir.h"
 
 // Solid colours of the stand-in sprites, one per image file.
 #define FARBA_HRAC_VPRAVO 0, 200, 0
@@ -120,8 +121,8 @@ public:
         char povodny[PATH_MAX];
         if (getcwd(povodny, sizeof povodny))
             povodny_ = povodny;
-        char vzor[] = "/tmp/ponorka-obrazky-XXXXXX";
-        if (mkdtemp(vzor))
+        std::string vzor = process_temp_dir() + "obrazky-XXXXXX";
+        if (mkdtemp(vzor.data()))
             cesta_ = vzor;
         if (!cesta_.empty() && chdir(cesta_.c_str()) != 0)
             cesta_.clear();

@@ -1,3 +1,7 @@
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,4 +50,18 @@ TEST(PriecinokDat, PlayerPathsStayWithTheFolderThePlayerWasIn)
     // Before any move into the data folder the player's folder is the working directory.
     EXPECT_EQ(cesta_od_hraca("skript.txt"), priecinok_hraca() + "/skript.txt");
     EXPECT_EQ(cesta_od_hraca("/tmp/demo"), "/tmp/demo");
+}
+
+TEST(PriecinokDat, ARelativePathFromADeletedFolderNamesNothing)
+{
+    std::string povodny = priecinok_hraca();
+    std::string vzor = (std::filesystem::temp_directory_path() / "ponorka-zmizly-XXXXXX").string();
+    ASSERT_NE(mkdtemp(vzor.data()), nullptr);
+    ASSERT_EQ(chdir(vzor.c_str()), 0);
+    ASSERT_EQ(rmdir(vzor.c_str()), 0);
+    std::string relativna = cesta_od_hraca("hra.demo");
+    std::string absolutna = cesta_od_hraca("/tmp/hra.demo");
+    ASSERT_EQ(chdir(povodny.c_str()), 0);
+    EXPECT_EQ(relativna, "") << "not a file in whatever folder comes next";
+    EXPECT_EQ(absolutna, "/tmp/hra.demo");
 }

@@ -58,6 +58,8 @@ TEST_F(Leaving, FirstReasonStaysAndGivesTheExitCode)
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGINT), KOD_SIGINT) << "as --help lists it";
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), 143);
     EXPECT_EQ(kod_odchodu(ODCHOD_SIGTERM), KOD_SIGTERM);
+    EXPECT_EQ(kod_odchodu(ODCHOD_SIGHUP), 129);
+    EXPECT_EQ(kod_odchodu(ODCHOD_SIGHUP), KOD_SIGHUP);
 }
 
 TEST_F(Leaving, SignalsOnlyAskToLeave)
@@ -68,8 +70,12 @@ TEST_F(Leaving, SignalsOnlyAskToLeave)
     zrus_odchod();
     raise(SIGINT);
     EXPECT_EQ(dovod_odchodu(), ODCHOD_SIGINT);
+    zrus_odchod();
+    raise(SIGHUP);
+    EXPECT_EQ(dovod_odchodu(), ODCHOD_SIGHUP) << "a closed terminal ends the game as the others do";
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
+    signal(SIGHUP, SIG_DFL);
 }
 
 TEST_F(Leaving, EndsTheBriefingInsideItsLoop)

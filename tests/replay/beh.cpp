@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 std::string obsah(const std::string &cesta)
 {
     std::ifstream f(cesta, std::ios::binary);
@@ -21,27 +23,22 @@ std::string scenar(const std::string &meno)
     return std::string(PONORKA_SOURCE_DIR) + "/tests/replay/scenarios/" + meno;
 }
 
-namespace {
-
-// Temporary files of the running test.
-std::string zaklad()
+std::string subor_testu(const std::string &pripona)
 {
     const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
-    return testing::TempDir() + "ponorka_replay_" + test->test_suite_name() + "_" + test->name();
+    return process_temp_dir() + test->test_suite_name() + "_" + test->name() + pripona;
 }
-
-}  // namespace
 
 std::string docasny_skript(const std::string &text)
 {
-    std::string cesta = zaklad() + ".script";
+    std::string cesta = subor_testu(".script");
     std::ofstream(cesta, std::ios::binary) << text;
     return cesta;
 }
 
 Beh spusti(const std::string &volby, const std::string &skript)
 {
-    std::string zaklad = ::zaklad();
+    std::string zaklad = subor_testu("");
     std::string subor_stopy = zaklad + ".trace";
     std::remove(subor_stopy.c_str());
 

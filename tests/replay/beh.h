@@ -19,6 +19,10 @@ struct Beh {
 // script file; the trace is read back when the run wrote one.
 Beh spusti(const std::string &volby, const std::string &skript);
 
+// A temporary file of the running test, named after it with the given ending,
+// in the test process's own folder.
+std::string subor_testu(const std::string &pripona);
+
 // Writes a script for one test into a temporary file and returns its path.
 std::string docasny_skript(const std::string &text);
 

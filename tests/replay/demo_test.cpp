@@ -20,8 +20,7 @@ std::string golden(const std::string &meno)
 // The trace the last run of this test wrote.
 std::string stopa_behu()
 {
-    const testing::TestInfo *t = testing::UnitTest::GetInstance()->current_test_info();
-    return obsah(testing::TempDir() + "ponorka_replay_" + t->test_suite_name() + "_" + t->name() + ".trace");
+    return obsah(subor_testu(".trace"));
 }
 
 std::vector<std::string> riadky(const std::string &text)
@@ -51,9 +50,7 @@ struct Nahravka {
 Nahravka nahraj_golden()
 {
     // Named after the test: the tests run side by side.
-    const testing::TestInfo *t = testing::UnitTest::GetInstance()->current_test_info();
-    std::string cesta =
-        testing::TempDir() + "ponorka_replay_" + t->test_suite_name() + "_" + t->name() + ".golden.demo";
+    std::string cesta = subor_testu(".golden.demo");
     Beh b = spusti("--record '" + cesta + "' --missions 12 --buy 1,5 --max-steps 8000", golden("long.txt"));
     EXPECT_EQ(b.stav, 0) << b.chyby;
     return {obsah(cesta), b.vystup};

@@ -84,6 +84,22 @@ TEST(ReplayScript, BadLinesAreNamed)
     EXPECT_EQ(chyba, "test.txt:1: unknown key \"#\"");
 }
 
+TEST(ReplayScript, ScriptsHaveTheLimitsAndCodesOfDemos)
+{
+    Skript s;
+    std::string chyba;
+    int kod = 0;
+    std::istringstream dlhy("F\n" + std::string(1 << 20, 'F') + "\n");
+    EXPECT_FALSE(nacitaj_skript(dlhy, "test.txt", s, chyba, &kod));
+    EXPECT_EQ(chyba, "test.txt:2: line longer than 4096 characters");
+    EXPECT_EQ(kod, 28);
+    std::istringstream bom("\xEF\xBB\xBF"
+                           "F\n");
+    EXPECT_FALSE(nacitaj_skript(bom, "test.txt", s, chyba, &kod));
+    EXPECT_NE(chyba.find("test.txt:1: the file starts with a byte-order mark"), std::string::npos) << chyba;
+    EXPECT_EQ(kod, 1);
+}
+
 TEST(ReplayScript, HugeRepeatCountsAreRefused)
 {
     Skript s;

@@ -7,6 +7,8 @@
 # in each shop instead of three. SLOW (default 1) stretches the time limits.
 
 # Buys with one click on the item at X Y and waits until the purchase is printed.
+# The click may buy twice: the shop's one-second timer reopens its purchase gate
+# while the button is down if it fires during the press.
 demo_buy() {
   local out=$1 x=$2 y=$3 re=$4
   local before
@@ -18,16 +20,33 @@ demo_buy() {
   sleep 0.3
 }
 
+# The shop is on screen: the black corner of its panel and the grey outline of
+# CONTINUE, in a screenshot saved as FILE.
+demo_shop_shown() {
+  screenshot "$1" && pixel_is_near "$1" 162 57 0 0 0 && pixel_is_near "$1" 400 517 128 128 128 &&
+    pixel_is_near "$1" 352 540 128 128 128
+}
+
+# Enter, held since the mission's end, closes the briefing after it on its first
+# pass however late that opens; it is let go once the shop is on screen.
+demo_shop_reached() {
+  local probe=$1 seconds=$2
+  wait_until "$seconds" demo_shop_shown "$probe" || return 1
+  xdotool keyup Return
+  rm -f "$probe.rgb"
+}
+
 record_game() {
   local demo=$1 out=$2 err=$3 kind=${4:-full}
   local slow=${SLOW:-1}
   stdbuf -oL "${PONORKA:-./ponorka}" --record "$demo" >"$out" 2>"$err" &
   DEMO_GAME_PID=$!
 
+  # Enter held through the opening briefing, whenever it comes up.
   wait_for_text "$out" "More sucessfully created!" $((30 * slow)) || return 1
-  sleep 1.5
-  key_tap Return 0.2
-  wait_for_count "$out" '^Objekt 1  ' 1 $((10 * slow)) || return 1
+  xdotool keydown Return
+  wait_for_count "$out" '^Objekt 1  ' 1 $((30 * slow)) || return 1
+  xdotool keyup Return
 
   # Mission 1: drive about, then sink the lone enemy with torpedoes and the gun.
   key_tap Right 0.6
@@ -47,14 +66,13 @@ record_game() {
   xdotool keydown Return
   xdotool keyup f c
 
-  # First shop: a torpedo and a decoy, then CONTINUE.
-  wait_for_text "$out" "Uber 1" 1 || return 1
-  sleep 1.5
-  xdotool keyup Return
-  demo_buy "$out" 350 230 '^Torpedo kupene$' || return 1
+  # First shop: a decoy and a torpedo, then CONTINUE. The decoy first: a click
+  # that bought two torpedoes would leave nothing of the 100 for it.
+  demo_shop_reached "$(dirname "$out")/shop1.png" $((20 * slow)) || return 1
   if [ "$kind" = full ]; then
     demo_buy "$out" 670 230 '^Navnada kupena$' || return 1
   fi
+  demo_buy "$out" 350 230 '^Torpedo kupene$' || return 1
   mouse_to 512 540 || return 1
   sleep 0.3
   xdotool keydown Return
@@ -74,8 +92,7 @@ record_game() {
   xdotool keyup f c x r e
 
   # Second shop: two decoys and a torpedo, then CONTINUE.
-  sleep 1.5
-  xdotool keyup Return
+  demo_shop_reached "$(dirname "$out")/shop2.png" $((20 * slow)) || return 1
   demo_buy "$out" 670 230 '^Navnada kupena$' || return 1
   if [ "$kind" = full ]; then
     demo_buy "$out" 670 230 '^Navnada kupena$' || return 1

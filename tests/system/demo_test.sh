@@ -115,9 +115,10 @@ note "a campaign's demo timed without its file: $(tail -n 1 campaign_td.out)"
 stdbuf -oL "$RUN_DIR/ponorka" --record term.demo >term.out 2>term.err &
 GAME_PID=$!
 wait_for_text term.out "More sucessfully created!" 30 || fail "signal: the game did not start"
-sleep 1.5
-key_tap Return 0.2
-wait_for_count term.out '^Objekt 1  ' 1 10 || fail "signal: mission 1 did not start"
+# Enter held through the opening briefing, whenever it comes up.
+xdotool keydown Return
+wait_for_count term.out '^Objekt 1  ' 1 30 || fail "signal: mission 1 did not start"
+xdotool keyup Return
 xdotool keydown Right f
 sleep 2
 kill -TERM "$GAME_PID"

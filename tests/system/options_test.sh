@@ -21,7 +21,7 @@ run --help
 [ "$RC" -eq 0 ] || fail "--help exits with $RC"
 [ ! -s "$OUT/e" ] || fail "--help writes to standard error: $(cat "$OUT/e")"
 head -n 1 "$OUT/o" | grep -q '^Usage: ponorka ' || fail "--help has no usage line"
-for option in --help --version --windowed --fullscreen --nosound '--data DIR' '--campaign FILE'; do
+for option in --help --version --windowed --fullscreen --nosound '--data DIR' '--campaign FILE' '--config FILE' --no-config; do
   grep -qE -- "^  $option  " "$OUT/o" || fail "--help does not list $option"
 done
 grep -qE '^  F +fire a torpedo$' "$OUT/o" || fail "--help has no controls table"
@@ -51,6 +51,9 @@ check_usage_error "option '--data' needs an argument DIR" --windowed --data
 check_usage_error "option '--nosound' takes no argument" --nosound=yes
 check_usage_error "unexpected argument 'extra'" extra
 check_usage_error "a demo plays the campaign it was recorded with" --campaign tri_noci --playdemo x.demo
+check_usage_error "only one of --config and --no-config" --config "$OUT/a.cfg" --no-config
+check_usage_error "--config '$OUT' names a folder, not a file" --config "$OUT"
+check_usage_error "--config '$OUT/none/a.cfg': its folder $OUT/none does not exist" --config "$OUT/none/a.cfg"
 
 # Every playing option is accepted and the game goes on to the display, which is missing.
 for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound"; do

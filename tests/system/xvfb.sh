@@ -2,19 +2,25 @@
 # key auto-repeat off, on a display number the server picks itself.
 # Usage: source this file, then `xvfb_start`; DISPLAY is exported and XVFB_PID set.
 
+# No test reads or writes the settings of whoever runs it: until a test picks
+# a folder of its own (game_test_frame does), the settings folder is one that
+# can never exist.
+export XDG_CONFIG_HOME=/dev/null/ponorka-test-settings
+
 xvfb_start() {
-  local fifo
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x16 -r -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  # The server writes its display number into a pipe in a folder of this run's own.
+  local dir
+  dir=$(mktemp -d)
+  mkfifo "$dir/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x16 -r -nolisten tcp -noreset 3>"$dir/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local num
-  if ! read -r -t 20 num <"$fifo"; then
-    rm -f "$fifo"
+  if ! read -r -t 20 num <"$dir/display"; then
+    rm -rf "$dir"
     echo "Xvfb did not start" >&2
     return 1
   fi
-  rm -f "$fifo"
+  rm -rf "$dir"
   export DISPLAY=":$num"
 }
 
@@ -206,12 +212,14 @@ summary_ok() {
 }
 
 # --- The frame of a test that runs the game -----------------------------------
-# game_test_frame NAME sets OUT (a scratch folder) and GAME_PID (the game, to be
-# set by the caller, killed on exit); on exit Xvfb stops and OUT goes. fail()
+# game_test_frame NAME sets OUT (a scratch folder, which holds the settings
+# folder XDG_CONFIG_HOME too) and GAME_PID (the game, to be set by the caller,
+# killed on exit); on exit Xvfb stops and OUT goes. fail()
 # names the scenario and shows the end of the game's game.out and game.err.
 game_test_frame() {
   GAME_TEST=$1
   OUT=$(mktemp -d)
+  export XDG_CONFIG_HOME=$OUT/config
   GAME_PID=
   trap game_test_cleanup EXIT
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/allegro_env.h"
+#include "support/temp_dir.h"
 #include "text/alfont_vnutro.h"
 
 #define DEJAVU_SANS "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
@@ -68,7 +69,7 @@ inline std::vector<unsigned char> ReadFile(const char *path)
 
 inline std::string WriteTempFile(const std::string &name, const std::vector<unsigned char> &bytes)
 {
-    std::string path = ::testing::TempDir() + "ponorka_text_" + name;
+    std::string path = process_temp_dir() + name;
     FILE *f = fopen(path.c_str(), "wb");
     if (f != NULL) {
         if (!bytes.empty())

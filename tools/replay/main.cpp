@@ -8,24 +8,32 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include "demo/demo.h"
 #include "demo/demo_priebeh.h"
 #include "demo/demo_zapis.h"
+#include "demo/subor_nahravky.h"
 #include "objects/obrazky.h"
 #include "objects/ponorka.h"
 #include "objects/povel.h"
 #include "options/priecinok_dat.h"
 #include "options/volby.h"
+#include "platform/odchod.h"
+#include "platform/vystup.h"
 #include "simulation/frame_loop.h"
 #include "simulation/kampan.h"
 #include "simulation/missions.h"
 #include "simulation/waves.h"
 #include "skript.h"
+#include "start/assets.h"
 #include "start/kampan_hry.h"
 #include "start/pokus.h"
 #include "stopa.h"
@@ -227,6 +235,9 @@ public:
             zapis_stopu(stopa, misia, hra.kroky, kreslenie, svet);
         if (v.kontrola && !zoznamy_v_poriadku(svet, hra))
             return koniec(2);
+        // A signal ends the run after this step, as it ends the game: the summary, the demo's end line.
+        if (odchod_ziadany())
+            return koniec(kod_odchodu(dovod_odchodu()));
         if (demo)
             return true;
         if (v.soak > 0)
@@ -321,16 +332,28 @@ int hraj(const VolbyNastroja &v, Hra &hra, const Kampan &kampan, const Skript &s
 
 // The same, written down as a demo; the game's lines are printed as the game
 // prints them, the summary without its time lines.
-int nahraj(const VolbyNastroja &v, Hra &hra, const Kampan &kampan, const Skript &skript, FILE *stopa, FILE *subor)
+int nahraj(const VolbyNastroja &v, Hra &hra, const Kampan &kampan, const Skript &skript, FILE *stopa,
+           SuborNahravky &subor)
 {
+    std::string dovod;
+    if (!subor.zacni(dovod)) {
+        fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, subor.cesta().c_str(), dovod.c_str());
+        return KOD_DEMO_ZAPIS;
+    }
     Spravca svet;
     priprav_svet(svet);
     Prehravanie prehravanie(v, skript, stopa, false);
-    ZapisDema zapis(subor, verzia_hry(), kampan);
+    ZapisDema zapis(subor.subor(), verzia_hry(), kampan,
+                    std::string(NAZOV) + ": can't write the demo " + subor.cesta());
     NahravanieDema nahravanie(zapis, prehravanie);
     hraj_kampan(svet, hra, nahravanie, kampan);
     print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
     nahravanie.dokonci(svet, hra);
+    if (!subor.dokonci(!zapis.chyba(), dovod)) {
+        fflush(stdout);
+        fprintf(stderr, "%s: the demo %s %s\n", NAZOV, subor.cesta().c_str(), dovod.c_str());
+        return KOD_DEMO_ZAPIS;
+    }
     return prehravanie.stav;
 }
 
@@ -345,8 +368,12 @@ int prehraj(const VolbyNastroja &v, Hra &hra, const Demo &demo, FILE *stopa)
     PrehravanieDema dema(demo, prehravanie, false);
     bool dohrane = hraj_kampan(svet, hra, dema, demo.kampan);
     PrehravanieDema::Vysledok vysledok = dema.dohraj(svet, hra, dohrane);
-    if (vysledok == PrehravanieDema::PRERUSENE)
+    if (vysledok == PrehravanieDema::PRERUSENE) {
+        // A signal is a way to end, as in the game; a broken list is not.
+        if (odchod_ziadany())
+            print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
         return prehravanie.stav;
+    }
     if (vysledok != PrehravanieDema::NESEDI)
         print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
     if (vysledok != PrehravanieDema::DOHRANE) {
@@ -356,23 +383,20 @@ int prehraj(const VolbyNastroja &v, Hra &hra, const Demo &demo, FILE *stopa)
     return dema.kod();
 }
 
-// Reads the first line to tell a demo from a script, then the whole file.
-// Returns -1 when it was read, else the exit status.
+// Reads the file whole within the limits of demos and scripts, and tells a demo
+// from a script by its start. Returns -1 when it was read, else the exit status.
 int citaj_vstup(const std::string &cesta, const char *meno, Skript &skript, Demo &demo, bool &je_demo)
 {
-    std::ifstream subor(cesta, std::ios::binary);
-    if (!subor) {
-        fprintf(stderr, "%s: can't open script %s: %s\n", NAZOV, meno, strerror(errno));
-        return 1;
+    std::string obsah, dovod;
+    if (!nacitaj_subor(cesta, obsah, dovod)) {
+        fprintf(stderr, "%s: can't read %s: %s\n", NAZOV, meno, dovod.c_str());
+        return KOD_DEMO_NECITATELNE;
     }
-    std::string prvy;
-    std::getline(subor, prvy);
-    je_demo = je_hlavicka_dema(prvy);
-    subor.clear();
-    subor.seekg(0);
+    je_demo = je_zaciatok_dema(obsah);
+    std::istringstream vstup(obsah);
     if (je_demo) {
         ChybaDema chyba;
-        if (!citaj_demo(subor, meno, demo, chyba)) {
+        if (!citaj_demo(vstup, meno, demo, chyba)) {
             fprintf(stderr, "%s: %s\n", NAZOV, chyba.sprava.c_str());
             return chyba.kod;
         }
@@ -381,18 +405,85 @@ int citaj_vstup(const std::string &cesta, const char *meno, Skript &skript, Demo
             fprintf(stderr, "%s: warning: %s\n", NAZOV, varovanie.c_str());
         return -1;
     }
-    std::ifstream text(cesta);
     std::string chyba;
-    if (!nacitaj_skript(text, meno, skript, chyba)) {
+    int kod = 1;
+    if (!nacitaj_skript(vstup, meno, skript, chyba, &kod)) {
         fprintf(stderr, "%s: %s\n", NAZOV, chyba.c_str());
-        return 1;
+        return kod;
     }
     return -1;
 }
 
-}  // namespace
+// True when the two paths name one file: the same path, or one regular file
+// reached two ways. Two names of a device (/dev/null twice) may both be written.
+bool ten_isty_subor(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    struct stat sa, sb;
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
 
-int main(int argc, char **argv)
+// Refuses a trace or a demo to record that is the file read, or the two the same.
+// Returns -1 when they are apart, else the exit status.
+int rozne_subory(const VolbyNastroja &v, const std::string &vstup, const std::string &stopa,
+                 const std::string &nahravka)
+{
+    const char *zle = nullptr;
+    const char *meno = nullptr;
+    if (v.stopa != nullptr && ten_isty_subor(stopa, vstup)) {
+        zle = "--trace";
+        meno = v.stopa;
+    } else if (v.nahravka != nullptr && ten_isty_subor(nahravka, vstup)) {
+        zle = "--record";
+        meno = v.nahravka;
+    }
+    if (zle != nullptr) {
+        fprintf(stderr, "%s: %s %s is the file it reads; it would be overwritten\n", NAZOV, zle, meno);
+        return KOD_POUZITIE;
+    }
+    if (v.stopa != nullptr && v.nahravka != nullptr && ten_isty_subor(stopa, nahravka)) {
+        fprintf(stderr, "%s: --trace and --record name the same file %s\n", NAZOV, v.stopa);
+        return KOD_POUZITIE;
+    }
+    return -1;
+}
+
+// The data folder, the working directory once it is found.
+std::string priecinok_dat()
+{
+    std::error_code chyba;
+    std::string p = std::filesystem::current_path(chyba).string();
+    return chyba ? std::string("the data folder") : p;
+}
+
+// The files a run without a display reads: the world's sprites and the status
+// bar's font. Each is checked as the game checks it, so a FIFO or a damaged
+// file in their place is named with its folder instead of hanging the loader.
+bool subory_v_poriadku()
+{
+    const char *const subory[] = {"gfx/submarine/sub_player_right.tga",
+                                  "gfx/submarine/sub_player_left.tga",
+                                  "gfx/submarine/nepriatel.tga",
+                                  "gfx/torpedo.tga",
+                                  "gfx/gulomet.tga",
+                                  PISMO};
+    bool ok = true;
+    for (const char *cesta : subory) {
+        for (int i = 0; i < asset_file_count; i++) {
+            std::string problem;
+            if (strcmp(asset_files[i].path, cesta) == 0 && !check_asset(asset_files[i], problem)) {
+                fprintf(stderr, "%s: asset file \"%s\" in %s: %s\n", NAZOV, cesta, priecinok_dat().c_str(),
+                        problem.c_str());
+                ok = false;
+            }
+        }
+    }
+    return ok;
+}
+
+int beh(int argc, char **argv)
 {
     VolbyNastroja v;
     int stav = citaj_volby_nastroja(argc, argv, v);
@@ -403,8 +494,23 @@ int main(int argc, char **argv)
     const std::string skript_cesta = cesta_od_hraca(v.skript);
     const std::string stopa_cesta = v.stopa ? cesta_od_hraca(v.stopa) : std::string();
     const std::string nahravka_cesta = v.nahravka ? cesta_od_hraca(v.nahravka) : std::string();
-    if (!najdi_data("", NAZOV))
+    if (skript_cesta.empty()) {
+        fprintf(stderr, "%s: can't read %s: %s\n", NAZOV, v.skript, PRIECINOK_HRACA_ZMIZOL);
+        return KOD_DEMO_NECITATELNE;
+    }
+    if (v.stopa != nullptr && stopa_cesta.empty()) {
+        fprintf(stderr, "%s: can't write trace %s: %s\n", NAZOV, v.stopa, PRIECINOK_HRACA_ZMIZOL);
         return 1;
+    }
+    if (v.nahravka != nullptr && nahravka_cesta.empty()) {
+        fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, v.nahravka, PRIECINOK_HRACA_ZMIZOL);
+        return KOD_DEMO_ZAPIS;
+    }
+    stav = rozne_subory(v, skript_cesta, stopa_cesta, nahravka_cesta);
+    if (stav >= 0)
+        return stav;
+    if (!najdi_data("", NAZOV))
+        return KOD_DATA;
 
     // A bad campaign is refused before anything is played.
     Kampan kampan = vstavana_kampan();
@@ -425,6 +531,15 @@ int main(int argc, char **argv)
                               "--record take a script");
     if (je_demo && v.kampan != nullptr)
         return chyba_pouzitia("a demo plays the campaign it carries: --campaign takes a script");
+    // Nothing of a demo that is there is touched before the recording begins.
+    SuborNahravky nahravka;
+    if (v.nahravka != nullptr) {
+        std::string dovod;
+        if (!nahravka.priprav(nahravka_cesta, dovod)) {
+            fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, nahravka_cesta.c_str(), dovod.c_str());
+            return KOD_DEMO_ZAPIS;
+        }
+    }
 
     // No graphics mode: with a memory bitmap as the screen, its size reads 0,
     // the screen copies draw nothing and the drawing steps do not wait.
@@ -433,12 +548,14 @@ int main(int argc, char **argv)
         return 1;
     }
     set_color_depth(16);
+    if (!subory_v_poriadku())
+        return KOD_DATA;
     alfont_init();
     Hra hra;
     hra.pismo = alfont_load_font(PISMO);
     if (hra.pismo == nullptr) {
-        fprintf(stderr, "%s: can't load %s (run from the game's directory)\n", NAZOV, PISMO);
-        return 1;
+        fprintf(stderr, "%s: can't load %s in %s\n", NAZOV, PISMO, priecinok_dat().c_str());
+        return KOD_DATA;
     }
     // The size the game gives it on a 768-line screen.
     alfont_set_font_size(hra.pismo, 20);
@@ -465,18 +582,11 @@ int main(int argc, char **argv)
         }
     }
 
-    FILE *nahravka = nullptr;
-    if (v.nahravka != nullptr) {
-        nahravka = fopen(nahravka_cesta.c_str(), "w");
-        if (nahravka == nullptr) {
-            fprintf(stderr, "%s: can't write demo %s: %s\n", NAZOV, nahravka_cesta.c_str(), strerror(errno));
-            return KOD_DEMO_ZAPIS;
-        }
-    }
-
+    // A signal stops the run after its step, with the summary and a whole demo.
+    zachyt_signaly();
     if (je_demo)
         stav = prehraj(v, hra, demo, stopa);
-    else if (nahravka != nullptr)
+    else if (v.nahravka != nullptr)
         stav = nahraj(v, hra, kampan, skript, stopa, nahravka);
     else
         stav = hraj(v, hra, kampan, skript, stopa);
@@ -486,16 +596,23 @@ int main(int argc, char **argv)
         fprintf(stderr, "%s: error writing trace %s\n", NAZOV, v.stopa);
         stav = 1;
     }
-    if (nahravka != nullptr && (ferror(nahravka) | fclose(nahravka)) != 0) {
-        fprintf(stderr, "%s: error writing demo %s\n", NAZOV, nahravka_cesta.c_str());
-        stav = KOD_DEMO_ZAPIS;
-    }
     obrazky_vycisti();
     screen = nullptr;
     destroy_bitmap(obrazovka);
     destroy_bitmap(hra.pozadie);
     destroy_bitmap(hra.stavovy_riadok);
     alfont_destroy_font(hra.pismo);
+    return stav;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    priprav_standardne_prudy();
+    int stav = beh(argc, argv);
+    if (!vystup_zapisany(NAZOV) && stav == 0)
+        stav = KOD_VYSTUP;
     return stav;
 }
 END_OF_MAIN()

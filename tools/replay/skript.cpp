@@ -49,14 +49,31 @@ const std::vector<int> &Kurzor::dalsi()
     return dalsi_usek().klavesy;
 }
 
-bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba)
+bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba, int *kod)
 {
     skript.useky.clear();
     long long spolu = 0;
     std::string riadok;
-    for (int cislo = 1; std::getline(vstup, riadok); cislo++) {
-        if (!riadok.empty() && riadok.back() == '\r')
-            riadok.pop_back();
+    CitacRiadkov citac(vstup);
+    if (kod != nullptr)
+        *kod = 1;
+    for (int cislo = 1;; cislo++) {
+        RiadokSuboru stav = citac.dalsi(riadok);
+        if (stav == RIADOK_ZIADNY)
+            break;
+        if (stav == RIADOK_DLHY || stav == RIADOK_VELKY_SUBOR) {
+            // The limits of a demo, with its code: a script is a demo's body.
+            chyba = chyba_riadku(meno, cislo, CitacRiadkov::sprava(stav));
+            if (kod != nullptr)
+                *kod = KOD_DEMO_DLHY_RIADOK;
+            return false;
+        }
+        if (cislo == 1 && zacina_znackou_poradia(riadok)) {
+            chyba = chyba_riadku(meno, 1,
+                                 "the file starts with a byte-order mark (U+FEFF); a script is plain text "
+                                 "without one");
+            return false;
+        }
         if (!riadok.empty() && riadok[0] == '#')
             continue;
         Usek usek;

@@ -40,9 +40,11 @@ private:
 
 // Reads a script: one line per step, key names separated by spaces (NOBUF
 // for an empty keyboard buffer), an optional "*N" at the end for N steps,
-// "#" lines are comments. On a bad
-// line returns false with a message naming the line.
-bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba);
+// "#" lines are comments. Lines and the whole have the limits of a demo. On a
+// bad line returns false with a message naming the line and, in `kod` when
+// given, the exit status: a demo's for a line or a file too long, else 1.
+bool nacitaj_skript(std::istream &vstup, const std::string &meno, Skript &skript, std::string &chyba,
+                    int *kod = nullptr);
 
 // Scancode of a key name of the script, or -1.
 int kod_klavesy(const std::string &meno);

@@ -1,0 +1,42 @@
+#include "platform/klavesy_hry.h"
+
+#include <atomic>
+
+#include <allegro.h>
+
+#include "platform/ziadost_karty.h"
+#include "platform/ziadost_pauzy.h"
+
+// Read by the input threads, written by the main thread when the bindings change.
+static std::atomic<int> klavesy[KLAVESY_HRY][2] = {{KEY_P, 0}, {KEY_F1, 0}};
+static std::atomic<int> vstupy[KLAVESY_HRY][2] = {};
+
+void nastav_klavesy_hry(KlavesaHry k, int klavesa1, int klavesa2)
+{
+    klavesy[k][0] = klavesa1;
+    klavesy[k][1] = klavesa2;
+}
+
+void nastav_vstupy_hry(KlavesaHry k, int vstup1, int vstup2)
+{
+    vstupy[k][0] = vstup1;
+    vstupy[k][1] = vstup2;
+}
+
+bool je_klavesa_hry(KlavesaHry k, int scancode)
+{
+    return scancode != 0 && (klavesy[k][0] == scancode || klavesy[k][1] == scancode);
+}
+
+int vstup_hry(KlavesaHry k, int i)
+{
+    return vstupy[k][i];
+}
+
+void stlacena_klavesa_hry(KlavesaHry k)
+{
+    if (k == HRA_KARTA)
+        stlacena_karta();
+    else if (!karta_otvorena())
+        stlacene_p();
+}

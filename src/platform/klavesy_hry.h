@@ -1,0 +1,22 @@
+#ifndef PONORKA_KLAVESY_HRY_H
+#define PONORKA_KLAVESY_HRY_H
+
+// The game's own keys, which act at once from the input callbacks rather than
+// through a step's command: pause and the controls card. Each has up to two
+// keyboard keys and two pad inputs, set from the player's bindings; Esc is
+// fixed and handled by the keyboard callback itself.
+enum KlavesaHry { HRA_PAUZA, HRA_KARTA, KLAVESY_HRY };
+
+// Allegro scancodes (0: none); by default P pauses and F1 opens the card.
+void nastav_klavesy_hry(KlavesaHry k, int klavesa1, int klavesa2);
+// Pad inputs (platform/gamepad.h codes; none by default).
+void nastav_vstupy_hry(KlavesaHry k, int vstup1, int vstup2);
+
+bool je_klavesa_hry(KlavesaHry k, int scancode);
+int vstup_hry(KlavesaHry k, int i);
+
+// A press of a game key, from either callback: pauses or asks for the card.
+// While the card is open only its own key counts (it closes the card).
+void stlacena_klavesa_hry(KlavesaHry k);
+
+#endif
