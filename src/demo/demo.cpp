@@ -306,7 +306,8 @@ RiadokSuboru CitacRiadkov::dalsi(std::string &riadok)
         if (c == '\n') {
             if (!riadok.empty() && riadok.back() == '\r')
                 riadok.pop_back();
-            return RIADOK_CELY;
+            // One character over the limit is read, so that a line just too long is seen.
+            return riadok.size() > najdlhsi ? RIADOK_DLHY : RIADOK_CELY;
         }
         if (riadok.size() >= najdlhsi + 1)
             return RIADOK_DLHY;
@@ -314,10 +315,10 @@ RiadokSuboru CitacRiadkov::dalsi(std::string &riadok)
     }
     if (riadok.empty())
         return RIADOK_ZIADNY;
-    if (riadok.size() > najdlhsi)
-        return RIADOK_DLHY;
     if (riadok.back() == '\r')
         riadok.pop_back();
+    if (riadok.size() > najdlhsi)
+        return RIADOK_DLHY;
     return RIADOK_BEZ_KONCA;
 }
 

@@ -361,6 +361,35 @@ TEST(DemoFile, ABadCampaignInADemoIsRefusedByItsLine)
     EXPECT_EQ(v.demo.kampan.misie.size(), 1u);
 }
 
+// A campaign's line may be as long as a demo's line, so in a demo it goes past the
+// limit by its prefix; no other line does, and a campaign line longer still is refused.
+TEST(DemoFile, ACampaignLineGoesPastTheLineLimitByItsPrefixOnly)
+{
+    auto demo = [](size_t dlzka) {
+        const std::string kampan = "#!ponorka-campaign 1\nname K\n" + std::string(1, '#') +
+                                   std::string(dlzka - 1, 'x') +
+                                   "\nmission\nbefore 1 2 3\n"
+                                   "enemy 1 2 0 0 0 1 1 0 0\nafter 1 2 3\n";
+        std::string d = "#!ponorka-demo 2 1.0.0\n#!campaign " + sucet_na_text(hash_kampane(kampan)) + " K\n";
+        std::istringstream riadky(kampan);
+        for (std::string r; std::getline(riadky, r);)
+            d += "#!| " + r + "\n";
+        return d + "#!mission 1\n*1\n#!mission-end 1 1 " + SUCET + "\n#!end 1 " + SUCET + "\n";
+    };
+    Vysledok v = precitaj(demo(DEMO_NAJDLHSI_RIADOK));
+    EXPECT_TRUE(v.ok) << v.chyba.sprava;
+
+    v = precitaj(demo(DEMO_NAJDLHSI_RIADOK + 1));
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_DLHY_RIADOK);
+    EXPECT_EQ(v.chyba.sprava, "d.demo:5: line longer than 4096 characters");
+
+    v = precitaj(HLAVICKA + "# " + std::string(DEMO_NAJDLHSI_RIADOK - 1, 'x') + "\n");
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_DLHY_RIADOK);
+    EXPECT_EQ(v.chyba.sprava, "d.demo:2: line longer than 4096 characters");
+}
+
 // A shop on screen that buys other than the demo says: the desync names what
 // the demo expected and what the shop really bought, item by item.
 TEST(DemoPlayback, AShopThatBuysOtherwiseIsADesyncNamingBothItems)
