@@ -512,9 +512,24 @@ int beh(int argc, char **argv)
     if (!najdi_data("", NAZOV))
         return KOD_DATA;
 
-    // A bad campaign is refused before anything is played.
+    // A bad campaign is refused before anything is played, and so is one that a
+    // trace or a demo to record would overwrite.
     Kampan kampan = vstavana_kampan();
     if (v.kampan != nullptr) {
+        const std::string kampan_cesta = cesta_kampane(v.kampan);
+        const char *zle = nullptr;
+        const char *meno = nullptr;
+        if (v.stopa != nullptr && ten_isty_subor(stopa_cesta, kampan_cesta)) {
+            zle = "--trace";
+            meno = v.stopa;
+        } else if (v.nahravka != nullptr && ten_isty_subor(nahravka_cesta, kampan_cesta)) {
+            zle = "--record";
+            meno = v.nahravka;
+        }
+        if (zle != nullptr) {
+            fprintf(stderr, "%s: %s %s is the campaign it reads; it would be overwritten\n", NAZOV, zle, meno);
+            return KOD_POUZITIE;
+        }
         stav = nacitaj_kampan(v.kampan, NAZOV, kampan);
         if (stav >= 0)
             return stav;
