@@ -7,7 +7,7 @@
 
 #include "options/kody.h"
 #include "options/priecinok_dat.h"
-#include "screens/briefing_sirka.h"
+#include "screens/briefing_pass.h"
 #include "simulation/kampan_citac.h"
 #include "text/alfont.h"
 

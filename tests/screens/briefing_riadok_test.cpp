@@ -6,7 +6,6 @@
 
 #include "platform/casovac.h"
 #include "screens/briefing_pass.h"
-#include "screens/briefing_sirka.h"
 #include "support/allegro_env.h"
 #include "support/screens_assets.h"
 #include "text/alfont.h"
