@@ -266,7 +266,7 @@ replay_same_record() {
   replay --record script.txt --missions 1 script.txt >"$E.out" 2>"$E.err"
 }
 replay_same_campaign() {
-  cp "$G/data/campaigns/tri_noci.campaign" nights.campaign
+  cp "$HERE/../../data/campaigns/tri_noci.campaign" nights.campaign
   save nights.campaign
   make_script
   save script.txt
