@@ -5,13 +5,26 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 #include "demo/kontrolny_sucet.h"
 #include "demo/riadok_krokov.h"
+#include "simulation/kampan_citac.h"
 
 const char *const DEMO_HLAVICKA = "#!ponorka-demo";
+const char *const DEMO_KAMPAN = "#!campaign";
+const char *const DEMO_RIADOK_KAMPANE = "#!| ";
 
 namespace {
+
+// A line of a campaign may be as long as a line of a demo, so in a demo it
+// may be longer by its prefix.
+const size_t NAJDLHSI_RIADOK = DEMO_NAJDLHSI_RIADOK + 4;
+
+bool je_riadok_kampane(const std::string &riadok)
+{
+    return riadok.compare(0, 3, "#!|") == 0 && (riadok.size() == 3 || riadok[3] == ' ');
+}
 
 enum Stav {
     PRED_MISIOU,  // after the header: mission 1 or the end
@@ -69,10 +82,67 @@ public:
         if (w.size() != 3 || w[0] != DEMO_HLAVICKA || !cislo(w[1], 1000000, format))
             return zle(KOD_DEMO_ZLY_RIADOK, 1,
                        "bad header, expected \"" + std::string(DEMO_HLAVICKA) + " FORMAT GAME-VERSION\"");
-        if (format != DEMO_FORMAT)
+        if (format != DEMO_FORMAT && format != DEMO_FORMAT_KAMPANE)
             return zle(KOD_DEMO_FORMAT, 1,
-                       "demo format " + w[1] + ", but this game plays format " + std::to_string(DEMO_FORMAT));
+                       "demo format " + w[1] + ", but this game plays format " + std::to_string(DEMO_FORMAT) +
+                           " (and " + std::to_string(DEMO_FORMAT_KAMPANE) + " for a campaign)");
         d.verzia_hry = w[2];
+        d.format = (int)format;
+        kampan = format == DEMO_FORMAT_KAMPANE ? CAKA_KAMPAN : BEZ_KAMPANE;
+        return true;
+    }
+
+    // Where a demo of format 2 stands with the campaign it carries.
+    enum { BEZ_KAMPANE, CAKA_KAMPAN, V_KAMPANI } kampan = BEZ_KAMPANE;
+
+    // "#!campaign HASH NAME", the line after the header.
+    bool zaciatok_kampane(const std::string &text, int n)
+    {
+        size_t z = strlen(DEMO_KAMPAN);
+        if (text.compare(0, z, DEMO_KAMPAN) != 0 || text.size() < z + 19 || text[z] != ' ' || text[z + 17] != ' ' ||
+            !sucet_z_textu(text.data() + z + 1, 16, hash_kampane_hlavicky) || text.size() == z + 18)
+            return zle(KOD_DEMO_ZLY_RIADOK, n,
+                       "a demo of format " + std::to_string(DEMO_FORMAT_KAMPANE) + " names its campaign here: \"" +
+                           std::string(DEMO_KAMPAN) + " HASH NAME\"");
+        meno_kampane = text.substr(z + 18);
+        riadok_kampane = n;
+        text_kampane.clear();
+        kampan = V_KAMPANI;
+        return true;
+    }
+
+    bool riadok_textu_kampane(const std::string &text, int n)
+    {
+        size_t z = strlen(DEMO_RIADOK_KAMPANE);
+        text_kampane += text.size() > z ? text.substr(z) : std::string();
+        text_kampane += '\n';
+        if (text_kampane.size() > KAMPAN_NAJVIAC_BAJTOV)
+            return zle(KOD_DEMO_ZLY_RIADOK, n,
+                       "the campaign is longer than " + std::to_string(KAMPAN_NAJVIAC_BAJTOV) + " bytes");
+        return true;
+    }
+
+    // The campaign's lines are all there: its hash and name are those of the
+    // header, and it reads as a campaign.
+    bool koniec_kampane()
+    {
+        kampan = BEZ_KAMPANE;
+        uint64_t h = hash_kampane(text_kampane);
+        if (h != hash_kampane_hlavicky)
+            return zle(KOD_DEMO_ZLY_RIADOK, riadok_kampane,
+                       "the campaign's text hashes to " + sucet_na_text(h) + ", not to " +
+                           sucet_na_text(hash_kampane_hlavicky));
+        std::istringstream vstup(text_kampane);
+        ChybaKampane ch;
+        if (!citaj_kampan(vstup, meno, d.kampan, ch, nullptr, riadok_kampane + 1)) {
+            chyba.kod = KOD_DEMO_ZLY_RIADOK;
+            chyba.sprava = ch.sprava;
+            return false;
+        }
+        if (d.kampan.meno != meno_kampane)
+            return zle(KOD_DEMO_ZLY_RIADOK, riadok_kampane,
+                       "the header names the campaign \"" + meno_kampane.substr(0, 60) + "\", its text \"" +
+                           d.kampan.meno.substr(0, 60) + "\"");
         return true;
     }
 
@@ -112,10 +182,13 @@ public:
         const std::string &typ = w[0];
         Zaznam z{ZAZNAM_KROKY, n, Povel()};
         long long v;
-        if (typ == "#!mission" && w.size() == 2 && cislo(w[1], 2, v) && v >= 1) {
+        long long misii = (long long)d.kampan.misie.size();
+        if (typ == "#!mission" && w.size() == 2 && cislo(w[1], misii, v) && v >= 1) {
             z.typ = ZAZNAM_MISIA;
             z.cislo = (int)v;
-            bool na_rade = (stav == PRED_MISIOU && v == 1) || (stav == V_OBCHODE && misia == 1 && v == 2);
+            // The next mission comes after the shop, or after the mission's end when it has none.
+            bool po_obchode = stav == V_OBCHODE || (stav == PO_MISII && !d.kampan.misie[misia - 1].obchod);
+            bool na_rade = (stav == PRED_MISIOU && v == 1) || (po_obchode && v == misia + 1);
             if (!na_rade)
                 return zle(KOD_DEMO_ZLY_RIADOK, n, "mission " + w[1] + " out of order");
             misia = z.cislo;
@@ -126,7 +199,7 @@ public:
                 return false;
             if (stav != V_MISII)
                 return zle(KOD_DEMO_ZLY_RIADOK, n, "check outside a mission");
-        } else if (typ == "#!mission-end" && w.size() == 4 && cislo(w[1], 2, v)) {
+        } else if (typ == "#!mission-end" && w.size() == 4 && cislo(w[1], misii, v)) {
             z.typ = ZAZNAM_KONIEC_MISIE;
             z.cislo = (int)v;
             if (!krok_a_sucet(w[2], w[3], z, n))
@@ -134,10 +207,10 @@ public:
             if (stav != V_MISII || z.cislo != misia)
                 return zle(KOD_DEMO_ZLY_RIADOK, n, "end of mission " + w[1] + " out of order");
             stav = PO_MISII;
-        } else if (typ == "#!shop" && w.size() == 2 && cislo(w[1], 2, v)) {
+        } else if (typ == "#!shop" && w.size() == 2 && cislo(w[1], misii, v)) {
             z.typ = ZAZNAM_OBCHOD;
             z.cislo = (int)v;
-            if (stav != PO_MISII || z.cislo != misia)
+            if (stav != PO_MISII || z.cislo != misia || !d.kampan.misie[misia - 1].obchod)
                 return zle(KOD_DEMO_ZLY_RIADOK, n, "shop " + w[1] + " out of order");
             stav = V_OBCHODE;
         } else if (typ == "#!buy" && w.size() == 2 && (w[1] == "torpedo" || w[1] == "decoy")) {
@@ -185,6 +258,10 @@ private:
     ChybaDema &chyba;
     int misia = 0;
     long long kroky = 0;
+    uint64_t hash_kampane_hlavicky = 0;
+    std::string meno_kampane;
+    std::string text_kampane;
+    int riadok_kampane = 0;
 };
 
 }  // namespace
@@ -229,18 +306,19 @@ RiadokSuboru CitacRiadkov::dalsi(std::string &riadok)
         if (c == '\n') {
             if (!riadok.empty() && riadok.back() == '\r')
                 riadok.pop_back();
-            return RIADOK_CELY;
+            // One character over the limit is read, so that a line just too long is seen.
+            return riadok.size() > najdlhsi ? RIADOK_DLHY : RIADOK_CELY;
         }
-        if (riadok.size() >= DEMO_NAJDLHSI_RIADOK + 1)
+        if (riadok.size() >= najdlhsi + 1)
             return RIADOK_DLHY;
         riadok.push_back((char)c);
     }
     if (riadok.empty())
         return RIADOK_ZIADNY;
-    if (riadok.size() > DEMO_NAJDLHSI_RIADOK)
-        return RIADOK_DLHY;
     if (riadok.back() == '\r')
         riadok.pop_back();
+    if (riadok.size() > najdlhsi)
+        return RIADOK_DLHY;
     return RIADOK_BEZ_KONCA;
 }
 
@@ -289,8 +367,9 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
 {
     d = Demo();
     d.meno = meno;
+    d.kampan = vstavana_kampan();
     Citac c(meno, d, chyba);
-    CitacRiadkov citac(vstup);
+    CitacRiadkov citac(vstup, NAJDLHSI_RIADOK);
     std::string riadok;
     int n = 0;
     for (;;) {
@@ -301,6 +380,8 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
         d.riadkov = n;
         if (r == RIADOK_DLHY || r == RIADOK_VELKY_SUBOR)
             return c.zle(KOD_DEMO_DLHY_RIADOK, n, CitacRiadkov::sprava(r));
+        if (riadok.size() > DEMO_NAJDLHSI_RIADOK && !je_riadok_kampane(riadok))
+            return c.zle(KOD_DEMO_DLHY_RIADOK, n, CitacRiadkov::sprava(RIADOK_DLHY));
         if (n == 1) {
             if (zacina_znackou_poradia(riadok))
                 return c.zle(KOD_DEMO_NIE_DEMO, 1,
@@ -317,9 +398,29 @@ bool citaj_demo(std::istream &vstup, const std::string &meno, Demo &d, ChybaDema
             d.riadkov = n - 1;
             break;
         }
+        if (c.kampan == Citac::CAKA_KAMPAN) {
+            if (!c.zaciatok_kampane(riadok, n))
+                return false;
+            continue;
+        }
+        if (c.kampan == Citac::V_KAMPANI) {
+            if (je_riadok_kampane(riadok)) {
+                if (!c.riadok_textu_kampane(riadok, n))
+                    return false;
+                continue;
+            }
+            if (!c.koniec_kampane())
+                return false;
+        }
         if (!c.riadok(riadok, n))
             return false;
     }
+    if (c.kampan == Citac::CAKA_KAMPAN)
+        return c.zle(KOD_DEMO_ZLY_RIADOK, n + 1,
+                     "a demo of format " + std::to_string(DEMO_FORMAT_KAMPANE) +
+                         " names its campaign after its header");
+    if (c.kampan == Citac::V_KAMPANI && !c.koniec_kampane())
+        return false;
     if (vstup.bad())
         return c.zle(KOD_DEMO_NECITATELNE, n, "read error");
     if (n == 0)

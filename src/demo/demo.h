@@ -8,14 +8,20 @@
 
 #include "objects/povel.h"
 #include "options/kody.h"
+#include "simulation/kampan.h"
 #include "simulation/missions.h"
 
 // A demo: the input of a whole game as text, one line per run of steps in the
 // key script's syntax, with lines starting "#!" for everything else. The
 // format is described in docs/demo-format.md.
 
+// A demo of the built-in campaign is of format 1; one of any other campaign
+// carries the campaign's text and is of format 2.
 const int DEMO_FORMAT = 1;
-extern const char *const DEMO_HLAVICKA;  // "#!ponorka-demo", the first word of a demo
+const int DEMO_FORMAT_KAMPANE = 2;
+extern const char *const DEMO_HLAVICKA;        // "#!ponorka-demo", the first word of a demo
+extern const char *const DEMO_KAMPAN;          // "#!campaign", the record naming the campaign
+extern const char *const DEMO_RIADOK_KAMPANE;  // "#!| ", before each line of the campaign's text
 
 // Longest line a demo or a key script may have, line end excluded.
 const size_t DEMO_NAJDLHSI_RIADOK = 4096;
@@ -49,6 +55,8 @@ struct Zaznam {
 struct Demo {
     std::string meno;        // file name, for messages
     std::string verzia_hry;  // the game version that recorded it
+    int format = DEMO_FORMAT;
+    Kampan kampan;  // the campaign it plays: the built-in one, or the one it carries
     std::vector<Zaznam> zaznamy;
     bool ma_koniec = false;  // the end line was there
     int riadkov = 0;         // lines read
@@ -78,16 +86,19 @@ enum RiadokSuboru {
 };
 
 // Reads the lines of a demo or a key script within their limits, without the line end
-// (and a carriage return before it).
+// (and a carriage return before it). A reader that lets some lines carry a prefix past
+// DEMO_NAJDLHSI_RIADOK (a demo's campaign lines) gives a longer `limit` and checks
+// the other lines itself.
 class CitacRiadkov {
 public:
-    explicit CitacRiadkov(std::istream &v) : vstup(v) {}
+    explicit CitacRiadkov(std::istream &v, size_t limit = DEMO_NAJDLHSI_RIADOK) : vstup(v), najdlhsi(limit) {}
     RiadokSuboru dalsi(std::string &riadok);
     // What is wrong for RIADOK_DLHY and RIADOK_VELKY_SUBOR, without the file and line.
     static std::string sprava(RiadokSuboru r);
 
 private:
     std::istream &vstup;
+    size_t najdlhsi;
     size_t precitane = 0;
 };
 
@@ -99,8 +110,9 @@ bool zacina_znackou_poradia(const std::string &text);
 // be opened or read (a directory can be opened but not read).
 bool nacitaj_subor(const std::string &cesta, std::string &obsah, std::string &dovod);
 
-// Reads a whole demo and checks its order: the header, then per mission its
-// line, steps and checks and its end, the shop with its purchases, the end
+// Reads a whole demo and checks its order: the header (and the campaign a
+// demo of format 2 carries), then per mission its line, steps and checks and
+// its end, the shop with its purchases when the mission has one, the end
 // line. A last line cut off without a line end, as a crash while recording
 // leaves it, is dropped, and the demo then counts as without its end line.
 // False with the message and exit code on a bad file.

@@ -34,16 +34,16 @@ int precitaj(DemoHry &d)
     return -1;
 }
 
-int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
+int nahraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, const Kampan &kampan, VypisSuhrnu suhrn)
 {
     std::string dovod;
     if (!d.nahravka.zacni(dovod)) {
         fprintf(stderr, "%s: can't write the demo %s: %s\n", NAZOV, d.cesta.c_str(), dovod.c_str());
         return KOD_DEMO_ZAPIS;
     }
-    ZapisDema zapis(d.nahravka.subor(), verzia_hry(), std::string(NAZOV) + ": can't write the demo " + d.cesta);
+    ZapisDema zapis(d.nahravka.subor(), verzia_hry(), kampan, std::string(NAZOV) + ": can't write the demo " + d.cesta);
     NahravanieDema nahravanie(zapis, obrazovky);
-    hraj_misie(svet, hra, nahravanie);
+    hraj_kampan(svet, hra, nahravanie, kampan);
     suhrn(svet, hra);
     nahravanie.dokonci(svet, hra);
     if (!d.nahravka.dokonci(!zapis.chyba(), dovod)) {
@@ -60,7 +60,7 @@ int prehraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu
     hra.bez_cakania = meranie;
     PrehravanieDema prehravanie(d.demo, obrazovky, !meranie);
     auto zaciatok = std::chrono::steady_clock::now();
-    bool dohrane = hraj_misie(svet, hra, prehravanie);
+    bool dohrane = hraj_kampan(svet, hra, prehravanie, d.demo.kampan);
     double sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - zaciatok).count();
     PrehravanieDema::Vysledok vysledok = prehravanie.dohraj(svet, hra, dohrane);
     if (vysledok == PrehravanieDema::NESEDI) {
@@ -106,18 +106,18 @@ int priprav_demo(const Volby &v, DemoHry &d)
     return -1;
 }
 
-int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn)
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, const Kampan &kampan, VypisSuhrnu suhrn)
 {
     switch (d.rezim) {
     case DemoHry::NAHRAVANIE:
-        return nahraj(svet, hra, obrazovky, d, suhrn);
+        return nahraj(svet, hra, obrazovky, d, kampan, suhrn);
     case DemoHry::PREHRAVANIE:
     case DemoHry::MERANIE:
         return prehraj(svet, hra, obrazovky, d, suhrn);
     case DemoHry::ZIADNE:
         break;
     }
-    hraj_misie(svet, hra, obrazovky);
+    hraj_kampan(svet, hra, obrazovky, kampan);
     suhrn(svet, hra);
     return 0;
 }

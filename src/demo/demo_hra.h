@@ -10,6 +10,7 @@
 class Spravca;
 class Priebeh;
 struct Hra;
+struct Kampan;
 struct Volby;
 
 // The game's demo options, made ready before Allegro starts so that a bad
@@ -30,8 +31,9 @@ int priprav_demo(const Volby &v, DemoHry &d);
 typedef void (*VypisSuhrnu)(Spravca &svet, Hra &hra);
 
 // Runs the missions as the options ask, `obrazovky` giving the screens, and
-// prints the summary with `suhrn` (not after a desync). Returns the exit code
-// of the demo part: 0, or the code of a desync, an early end or a write error.
-int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu suhrn);
+// prints the summary with `suhrn` (not after a desync). The game plays and
+// records `kampan`; a demo plays back the campaign it carries. Returns the exit
+// code of the demo part: 0, or the code of a desync, an early end or a write error.
+int hraj_s_demom(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, const Kampan &kampan, VypisSuhrnu suhrn);
 
 #endif

@@ -187,13 +187,19 @@ bool PrehravanieDema::po_misii(Spravca &svet, Hra &hra, int misia)
     if (s != z->sucet)
         return nesedi(kroky, sucet_na_text(z->sucet), sucet_na_text(s));
     i++;
+    skoncena_misia = misia;
     return vnutorny.po_misii(svet, hra, misia);
 }
 
 bool PrehravanieDema::briefing(Hra &hra, int farba, char *text)
 {
+    // The end line stops the game at a briefing, as the player left there;
+    // but the last mission of a campaign without a shop ends with its
+    // briefing, and the end line comes after it.
+    const std::vector<MisiaKampane> &misie = demo.kampan.misie;
+    bool posledny = skoncena_misia == (int)misie.size() && !misie.back().obchod;
     const Zaznam *z = dalsi();
-    if (z == nullptr || z->typ == ZAZNAM_KONIEC)
+    if (z == nullptr || (z->typ == ZAZNAM_KONIEC && !posledny))
         return koniec_dema();
     if (!obrazovky)
         return true;

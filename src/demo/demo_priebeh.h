@@ -90,6 +90,7 @@ private:
     long long v_zazname = 0;  // steps of the current run already played
     int kroky = 0;            // the game's step counter as last seen
     bool pri_konci = false;   // the demo's end line stopped the run
+    int skoncena_misia = 0;   // the mission whose end matched last
     Vysledok vysledok = PRERUSENE;
     std::string text_spravy;
     std::vector<Polozka> kupene_naozaj;

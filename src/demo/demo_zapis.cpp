@@ -14,6 +14,30 @@ ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry, const std::string &hla
     zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT, verzia_hry);
 }
 
+ZapisDema::ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan, const std::string &hlasenie_chyby)
+    : f(subor), hlasenie(hlasenie_chyby)
+{
+    if (je_vstavana(kampan)) {
+        zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT, verzia_hry);
+        return;
+    }
+    zaznam("%s %d %s", DEMO_HLAVICKA, DEMO_FORMAT_KAMPANE, verzia_hry);
+    zaznam("%s %s %s", DEMO_KAMPAN, sucet_na_text(hash_kampane(kampan.text)).c_str(), kampan.meno.c_str());
+    // The text has a line end after every line; each goes whole, blanks and all.
+    size_t z = 0;
+    while (z < kampan.text.size()) {
+        size_t k = kampan.text.find('\n', z);
+        if (k == std::string::npos)
+            k = kampan.text.size();
+        fputs(DEMO_RIADOK_KAMPANE, f);
+        fwrite(kampan.text.data() + z, 1, k - z, f);
+        fputc('\n', f);
+        z = k + 1;
+    }
+    fflush(f);
+    over_zapis();
+}
+
 void ZapisDema::zaznam(const char *format, ...)
 {
     dopis_kroky();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "objects/povel.h"
+#include "simulation/kampan.h"
 #include "simulation/missions.h"
 
 // Writes a demo as the game goes. Steps that hold the same command make one
@@ -17,6 +18,9 @@ public:
     // fails is told at once on standard error, as "HLASENIE: REASON (playing on)", when
     // `hlasenie` is given ("ponorka: can't write the demo PATH").
     ZapisDema(FILE *subor, const char *verzia_hry, const std::string &hlasenie = std::string());
+    // The same for a game of `kampan`: a campaign other than the built-in one
+    // goes into the demo whole, after the header of format 2.
+    ZapisDema(FILE *subor, const char *verzia_hry, const Kampan &kampan, const std::string &hlasenie = std::string());
 
     void misia(int cislo);
     void krok(const Povel &p);

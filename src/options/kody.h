@@ -2,7 +2,8 @@
 #define PONORKA_KODY_H
 
 // Every exit code of the game and the replay tool in one place: the help text
-// lists them all, and the demo units, the start-up and the tools return them.
+// lists them all, and the demo units, the campaign reader, the start-up and the
+// tools return them.
 
 // The exit codes of the game.
 enum KodUkoncenia {
@@ -29,6 +30,21 @@ enum KodDema {
     KOD_DEMO_DLHY_RIADOK = 28,       // a line longer than DEMO_NAJDLHSI_RIADOK
     KOD_DEMO_PREDCASNY_KONIEC = 29,  // no end line: played as far as it goes
     KOD_DEMO_ZAPIS = 30,             // the demo being recorded can't be written
+};
+
+// Exit codes of the game and the replay tool for campaign files; each trouble its own.
+enum KodKampane {
+    KOD_KAMPAN_NECITATELNA = 40,    // the file can't be opened or read, or no campaign has that name
+    KOD_KAMPAN_PRAZDNA = 41,        // the file is empty
+    KOD_KAMPAN_NIE_KAMPAN = 42,     // the first line is no campaign header, or the file is no text
+    KOD_KAMPAN_FORMAT = 43,         // another format version
+    KOD_KAMPAN_SLOVO = 44,          // an unknown keyword, or one out of place
+    KOD_KAMPAN_POCET = 45,          // a wrong count of numbers
+    KOD_KAMPAN_CISLO = 46,          // a number out of its range, or no number
+    KOD_KAMPAN_NEUPLNA = 47,        // no name or no mission, a mission without enemies or a briefing
+    KOD_KAMPAN_VELA = 48,           // too many missions or enemies, or too big a file
+    KOD_KAMPAN_DLHY_RIADOK = 49,    // a line longer than KAMPAN_NAJDLHSI_RIADOK, or too long a name
+    KOD_KAMPAN_SIROKY_RIADOK = 50,  // a briefing line too wide for the briefing column
 };
 
 #endif

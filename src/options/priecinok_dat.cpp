@@ -193,3 +193,18 @@ std::string priecinok_katalogov()
 {
     return katalogy_pre_program(priecinok_programu());
 }
+
+std::string cesta_kampane(const std::string &volba)
+{
+    if (volba.find('/') != std::string::npos)
+        return cesta_od_hraca(volba);
+    fs::path kampane = fs::path(pracovny_priecinok()) / "data" / "campaigns";
+    fs::path p = kampane / volba;
+    std::error_code chyba;
+    const std::string pripona = ".campaign";
+    bool ma_priponu =
+        volba.size() >= pripona.size() && volba.compare(volba.size() - pripona.size(), pripona.size(), pripona) == 0;
+    if (!ma_priponu && !fs::exists(p, chyba))
+        p = kampane / (volba + pripona);
+    return p.string();
+}

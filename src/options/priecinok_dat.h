@@ -50,4 +50,10 @@ std::string katalogy_pre_program(const std::string &program);
 // The same for the running program.
 std::string priecinok_katalogov();
 
+// The campaign file --campaign names: a name without a slash is one of the data folder's
+// data/campaigns/ (NAME, or NAME.campaign when there is no NAME), anything else a path
+// as cesta_od_hraca takes it. For after najdi_data, the data folder being the working
+// directory.
+std::string cesta_kampane(const std::string &volba);
+
 #endif

@@ -38,6 +38,8 @@ const Volba volby_tabulka[] = {
          v.meranie = true;
          v.demo_volby++;
      }},
+    {"--campaign", "FILE", "play the campaign FILE; a name without a slash is one of data/campaigns/",
+     [](Volby &v, const char *hodnota) { v.kampan = hodnota; }},
     {"--config", "FILE", "read and write the settings in FILE instead of the usual file",
      [](Volby &v, const char *hodnota) { v.subor_nastaveni = hodnota; }},
     {"--no-config", nullptr, "read no settings file and write none: the default keys and choices",
@@ -79,6 +81,17 @@ const Kod kody_tabulka[] = {
     {KOD_DEMO_DLHY_RIADOK, "a line of the demo is too long"},
     {KOD_DEMO_PREDCASNY_KONIEC, "the demo ended early, without its end line (played as far as it went)"},
     {KOD_DEMO_ZAPIS, "the demo to record can't be written"},
+    {KOD_KAMPAN_NECITATELNA, "the campaign can't be opened or read, or there is none of that name"},
+    {KOD_KAMPAN_PRAZDNA, "the campaign file is empty"},
+    {KOD_KAMPAN_NIE_KAMPAN, "the file is not a campaign (or not text)"},
+    {KOD_KAMPAN_FORMAT, "the campaign is of another format version"},
+    {KOD_KAMPAN_SLOVO, "a campaign line has an unknown keyword, or one out of place"},
+    {KOD_KAMPAN_POCET, "a campaign line has a wrong count of numbers"},
+    {KOD_KAMPAN_CISLO, "a number of the campaign is out of its range, or no number"},
+    {KOD_KAMPAN_NEUPLNA, "the campaign has no name or mission, or a mission lacks enemies or a briefing"},
+    {KOD_KAMPAN_VELA, "the campaign has too many missions or enemies, or is over 1 MiB"},
+    {KOD_KAMPAN_DLHY_RIADOK, "a line of the campaign is longer than 4096 bytes, or its name than 100"},
+    {KOD_KAMPAN_SIROKY_RIADOK, "a briefing line of the campaign is too wide for the briefing column"},
     {KOD_POUZITIE, "the command line was wrong"},
     {KOD_VYSTUP, "standard output could not be written (a full disk, a closed pipe): the reason on standard "
                  "error"},
@@ -159,6 +172,8 @@ void vypis_pomoc(FILE *f)
     fprintf(f, "\nThe data folder is the first of these that holds gfx/, sfx/ and data/fonts/:\n"
                "--data DIR, $PONORKA_DATA, the working directory, the program's own folder, the\n"
                "installed data beside the program (../share/games/ponorka), the install path.\n");
+    fprintf(f, "\nA campaign named without a slash (--campaign NAME) is data/campaigns/NAME or\n"
+               "data/campaigns/NAME.campaign in the data folder; with a slash it is a path.\n");
     fprintf(f, "\nExit codes:\n");
     for (int i = 0; i < kody_pocet; i++)
         fprintf(f, "  %-3d %s\n", kody_tabulka[i].kod, kody_tabulka[i].popis);
@@ -192,6 +207,8 @@ int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
     }
     if (v.demo_volby > 1)
         return chyba(err, "only one of --record, --playdemo and --timedemo");
+    if (!v.kampan.empty() && !v.prehravka.empty())
+        return chyba(err, "a demo plays the campaign it was recorded with: no --campaign with it");
     if (v.bez_nastaveni && !v.subor_nastaveni.empty())
         return chyba(err, "only one of --config and --no-config");
     if (v.pomoc) {

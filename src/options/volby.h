@@ -24,6 +24,7 @@ struct Volby {
     std::string subor_nastaveni;  // --config FILE as typed, empty when not given
     bool bez_nastaveni = false;   // --no-config: no settings file read or written
     std::string jazyk;            // --lang CODE as typed, empty when not given: the locale decides
+    std::string kampan;           // --campaign FILE as typed: a path, or a name in data/campaigns/
 };
 
 // One option: its name, the name of its argument (nullptr when it takes none), one line

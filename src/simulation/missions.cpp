@@ -1,31 +1,15 @@
 #include "simulation/missions.h"
 
 #include <cstdio>
+#include <vector>
 
 #include <allegro.h>
 
 #include "objects/povel.h"
-#include "platform/preklad.h"
 #include "simulation/frame_loop.h"
+#include "simulation/kampan.h"
 #include "simulation/waves.h"
 #include "world/spravca.h"
-
-// The commander's four messages, shown exactly as written (or as translated).
-static char sprava_uvod[] =
-    N_("Vitaj na palube!!!\n\nVolam sa Zorvik Tamberk, a ododneska som tvojim\nnadriadenym.Budes plnit moje "
-       "rozkazy,\na odmenou ti bude skvely pocit\nze si sluzil pod mojim velenim.\n\nZverime ti do ruk "
-       "najmodernejsiu\ndnesnu ponorku so skusenou posadkou,\na ty nam predvedies, co vies.\n\nTvojou prvou "
-       "uloho bude znicit\nnepriatelsku ponorku.\n\nVela stastia!");
-static char sprava_po_misii1[] =
-    N_("VYNIKAJUCE!!!\n\nTeraz ta zavediem do obchodu,\nkde si za utrzene financie nakupis torpeda\na navnady, "
-       "pretoze vedz, ze vlada ta \nzasobovat nebude.Od nej dostanes\nakurat 100$ za kazdu ponorku,\nktoru "
-       "znicis.\n\nHor sa nakupovat!!!");
-static char sprava_misia2[] =
-    N_("Vitam ta na dalsej misii!!!\n\nTvoj minuly vykon bol tak ohromujuci,\nze sa nasi nepriatelia "
-       "rozhodli\ndostat ta za kazdu cenu.\n\nZ nasich tajnych zdrojov vieme,\nze sa na teba plavi pat-clenna "
-       "flotila\nroznych druhov ponoriek.\nNiekolko rychlych,slabsich,\nale aj zopar tazko ozbrojenych,\nnalozenych "
-       "vybusninami.\n\nPozor na ne!!!");
-static char sprava_koniec[] = N_("Neskutocne!!!\n\nSkvela praca!!!");
 
 bool Priebeh::po_kroku(Spravca &, Hra &, int, bool)
 {
@@ -80,8 +64,13 @@ void vypis_nakup(Polozka p, int zasoba, int peniaze)
 
 bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh)
 {
+    return navsteva_obchodu(svet, priebeh, CENA_TORPEDA, CENA_NAVNADY);
+}
+
+bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh, int cena_torpeda, int cena_navnady)
+{
     Ponorka &hrac = svet.GetHrac();
-    Nakup n{hrac.GetMoney(), hrac.GetTorpedo(), hrac.GetNavnada(), CENA_TORPEDA, CENA_NAVNADY};
+    Nakup n{hrac.GetMoney(), hrac.GetTorpedo(), hrac.GetNavnada(), cena_torpeda, cena_navnady};
     bool dalej = priebeh.obchod(n);
     hrac.SetMoney(n.peniaze);
     hrac.SetTorpedo(n.torpeda);
@@ -103,26 +92,39 @@ bool run_mission(Spravca &svet, Hra &hra, Priebeh &priebeh, int misia)
     return priebeh.po_misii(svet, hra, misia);
 }
 
-// One mission: its briefing, its wave, its steps, the praise and the shop.
-static bool misia(Spravca &svet, Hra &hra, Priebeh &priebeh, int cislo, int farba, char *sprava, int farba_po,
-                  char *sprava_po)
+// A briefing of the campaign. The screen takes a modifiable text, so it gets a
+// copy of its own.
+static bool ukaz_briefing(Hra &hra, Priebeh &priebeh, const SpravaKampane &s)
 {
-    if (!priebeh.briefing(hra, farba, sprava))
+    std::vector<char> text(s.text.begin(), s.text.end());
+    text.push_back('\0');
+    return priebeh.briefing(hra, makecol(s.r, s.g, s.b), text.data());
+}
+
+// One mission: its briefing, its wave, its steps, the second briefing and the shop.
+static bool misia(Spravca &svet, Hra &hra, Priebeh &priebeh, int cislo, const MisiaKampane &m)
+{
+    if (!ukaz_briefing(hra, priebeh, m.pred))
         return false;
-    spawn_mission(svet, cislo);
+    pridaj_vlnu(svet, m.nepriatelia);
     if (!run_mission(svet, hra, priebeh, cislo))
         return false;
-    if (!priebeh.briefing(hra, farba_po, sprava_po))
+    if (!ukaz_briefing(hra, priebeh, m.po))
         return false;
-    return navsteva_obchodu(svet, priebeh);
+    return !m.obchod || navsteva_obchodu(svet, priebeh, m.cena_torpeda, m.cena_navnady);
+}
+
+bool hraj_kampan(Spravca &svet, Hra &hra, Priebeh &priebeh, const Kampan &kampan, int prva_misia)
+{
+    // Nothing is reset between missions: the boat, its stocks and whatever
+    // is still under way carry over.
+    for (int cislo = prva_misia < 1 ? 1 : prva_misia; cislo <= (int)kampan.misie.size(); cislo++)
+        if (!misia(svet, hra, priebeh, cislo, kampan.misie[cislo - 1]))
+            return false;
+    return true;
 }
 
 bool hraj_misie(Spravca &svet, Hra &hra, Priebeh &priebeh, int prva_misia)
 {
-    // Nothing is reset between missions: the boat, its stocks and whatever
-    // is still under way carry over.
-    if (prva_misia <= 1 &&
-        !misia(svet, hra, priebeh, 1, makecol(176, 128, 128), sprava_uvod, makecol(76, 176, 76), sprava_po_misii1))
-        return false;
-    return misia(svet, hra, priebeh, 2, makecol(76, 176, 76), sprava_misia2, makecol(76, 128, 176), sprava_koniec);
+    return hraj_kampan(svet, hra, priebeh, vstavana_kampan(), prva_misia > 2 ? 2 : prva_misia);
 }

@@ -3,13 +3,11 @@
 
 #include <vector>
 
+#include "simulation/kampan.h"
+
 class Spravca;
 struct Hra;
 struct Povel;
-
-// Shop prices.
-const int CENA_TORPEDA = 50;
-const int CENA_NAVNADY = 10;
 
 // The two things the shop sells.
 enum Polozka { POLOZKA_TORPEDO, POLOZKA_NAVNADA };
@@ -57,8 +55,13 @@ public:
 // The boat as a game starts it.
 void priprav_svet(Spravca &svet);
 
-// Briefing, mission 1, briefing, shop, briefing, mission 2, briefing, shop;
-// from mission 2 on when `prva_misia` is 2. False when a hook ended the run.
+// The campaign's missions in order from `prva_misia` on, each its briefing,
+// its wave and its steps, the second briefing and the shop when it has one.
+// False when a hook ended the run.
+bool hraj_kampan(Spravca &svet, Hra &hra, Priebeh &priebeh, const Kampan &kampan, int prva_misia = 1);
+
+// The built-in campaign: briefing, mission 1, briefing, shop, briefing,
+// mission 2, briefing, shop; from mission 2 on when `prva_misia` is 2.
 bool hraj_misie(Spravca &svet, Hra &hra, Priebeh &priebeh, int prva_misia = 1);
 
 // Frame steps until the enemy list is empty.
@@ -66,6 +69,8 @@ bool run_mission(Spravca &svet, Hra &hra, Priebeh &priebeh, int misia);
 
 // One shop visit: the player's money and stocks go in, the shop's result comes back.
 bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh);
+// The same at a campaign's prices.
+bool navsteva_obchodu(Spravca &svet, Priebeh &priebeh, int cena_torpeda, int cena_navnady);
 
 // One item bought when the money covers it, and the observer told; false and
 // nothing changed otherwise.

@@ -22,8 +22,10 @@
 #include "screens/obrazovky.h"
 #include "screens/povel_hraca.h"
 #include "simulation/frame_loop.h"
+#include "simulation/kampan.h"
 #include "simulation/missions.h"
 #include "start/assets.h"
+#include "start/kampan_hry.h"
 #include "text/alfont.h"
 #include "world/spravca.h"
 
@@ -76,7 +78,7 @@ static int bez_grafiky(bool system_bezi)
 }
 
 // The world and everything drawn around it; the world goes last, when the routine returns.
-static int hraj(DemoHry &demo)
+static int hraj(DemoHry &demo, const Kampan &kampan)
 {
     Spravca svet;
     priprav_svet(svet);
@@ -97,7 +99,7 @@ static int hraj(DemoHry &demo)
     HraNaObrazovke obrazovky;
     obrazovky.prehravanie = demo.rezim == DemoHry::PREHRAVANIE;
     // The summary comes also when the player left early: the steps run so far.
-    int kod = hraj_s_demom(svet, hra, obrazovky, demo, vypis_suhrn);
+    int kod = hraj_s_demom(svet, hra, obrazovky, demo, kampan, vypis_suhrn);
 
     destroy_bitmap(hra.pozadie);
     destroy_bitmap(hra.stavovy_riadok);
@@ -122,7 +124,14 @@ int zvol_jazyk(const Volby &v, FILE *err)
 
 int pokus_main()
 {
-    // A demo is opened or read whole first: a bad one is refused without a display.
+    // A campaign is read whole first, and so is a demo: a bad one is refused
+    // without a display, and before a demo to record is opened.
+    Kampan kampan = vstavana_kampan();
+    if (!volby.kampan.empty()) {
+        int kod_kampane = nacitaj_kampan(volby.kampan, "ponorka", kampan);
+        if (kod_kampane >= 0)
+            return kod_kampane;
+    }
     DemoHry demo;
     int kod_dema = priprav_demo(volby, demo);
     if (kod_dema >= 0)
@@ -167,7 +176,7 @@ int pokus_main()
     spusti_pad();
     pouzi_vazby();
 
-    int vysledok = hraj(demo);
+    int vysledok = hraj(demo, kampan);
     zastav_pad();
     alfont_exit();
     return vysledok;

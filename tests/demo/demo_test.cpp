@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include "demo/demo_zapis.h"
 #include "demo/kontrolny_sucet.h"
 #include "demo/riadok_krokov.h"
+#include "simulation/frame_loop.h"
+#include "simulation/kampan_citac.h"
 #include "support/allegro_env.h"
 #include "world/spravca.h"
 
@@ -297,7 +300,7 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
          KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
         // The header's word must end where the name ends.
         {"#!ponorka-demos 1 1.0.0\n", KOD_DEMO_NIE_DEMO, "d.demo:1: not a demo"},
-        {"#!ponorka-demo 2 1.0.0\n", KOD_DEMO_FORMAT, "d.demo:1: demo format 2, but this game plays format 1"},
+        {"#!ponorka-demo 3 1.0.0\n", KOD_DEMO_FORMAT, "d.demo:1: demo format 3, but this game plays format 1"},
         {HLAVICKA + "#!mission 1\nF\n%$@garbage\n", KOD_DEMO_KLAVESA, "d.demo:4: unknown key \"%$@garbage\""},
         {HLAVICKA + "#!mission 1\nF\n#!jump 3\n", KOD_DEMO_ZLY_RIADOK, "d.demo:4: not a demo record"},
         {HLAVICKA + "#!mission 1\nF *3\n#!check 2 " + SUCET + "\n", KOD_DEMO_ZLY_RIADOK,
@@ -316,6 +319,75 @@ TEST(DemoFile, BadFilesAreNamedWithTheirLineAndCode)
         EXPECT_EQ(v.chyba.kod, p.kod) << v.chyba.sprava;
         EXPECT_EQ(v.chyba.sprava.compare(0, p.sprava.size(), p.sprava), 0) << v.chyba.sprava;
     }
+}
+
+// A demo of format 2 and the campaign it carries: each trouble refused by its line.
+TEST(DemoFile, ABadCampaignInADemoIsRefusedByItsLine)
+{
+    const std::string kampan = "#!ponorka-campaign 1\nname K\nmission\nbefore 1 2 3\n"
+                               "enemy 1 2 0 0 0 1 1 0 0\nafter 1 2 3\n";
+    auto demo = [](const std::string &text, const std::string &hashovany, const std::string &meno) {
+        std::string d =
+            "#!ponorka-demo 2 1.0.0\n#!campaign " + sucet_na_text(hash_kampane(hashovany)) + " " + meno + "\n";
+        std::istringstream riadky(text);
+        for (std::string r; std::getline(riadky, r);)
+            d += "#!| " + r + "\n";
+        return d;
+    };
+    const std::string bez_nepriatela = "#!ponorka-campaign 1\nname K\nmission\nbefore 1 2 3\nafter 1 2 3\n";
+    struct Pripad {
+        std::string text;
+        std::string sprava;
+    };
+    const Pripad pripady[] = {
+        {"#!ponorka-demo 2 1.0.0\n#!mission 1\n", "d.demo:2: a demo of format 2 names its campaign here"},
+        {demo(kampan, kampan + "#\n", "K"), "d.demo:2: the campaign's text hashes to"},
+        {demo(kampan, kampan, "L"), "d.demo:2: the header names the campaign \"L\", its text \"K\""},
+        {demo(bez_nepriatela, bez_nepriatela, "K"), "d.demo:5: mission 1 has no enemy"},
+        {demo(kampan, kampan, "K") + "#!mission 1\n*1\n#!mission-end 1 1 " + SUCET + "\n#!shop 1\n",
+         "d.demo:12: shop 1 out of order"},
+    };
+    for (const Pripad &p : pripady) {
+        Vysledok v = precitaj(p.text);
+        EXPECT_FALSE(v.ok) << p.sprava;
+        EXPECT_EQ(v.chyba.kod, KOD_DEMO_ZLY_RIADOK) << v.chyba.sprava;
+        EXPECT_EQ(v.chyba.sprava.compare(0, p.sprava.size(), p.sprava), 0) << v.chyba.sprava;
+    }
+    // Without the shop it reads, the campaign's mission in place of the built-in ones.
+    Vysledok v = precitaj(demo(kampan, kampan, "K") + "#!mission 1\n*1\n#!mission-end 1 1 " + SUCET + "\n#!end 1 " +
+                          SUCET + "\n");
+    ASSERT_TRUE(v.ok) << v.chyba.sprava;
+    EXPECT_EQ(v.demo.kampan.meno, "K");
+    EXPECT_EQ(v.demo.kampan.misie.size(), 1u);
+}
+
+// A campaign's line may be as long as a demo's line, so in a demo it goes past the
+// limit by its prefix; no other line does, and a campaign line longer still is refused.
+TEST(DemoFile, ACampaignLineGoesPastTheLineLimitByItsPrefixOnly)
+{
+    auto demo = [](size_t dlzka) {
+        const std::string kampan = "#!ponorka-campaign 1\nname K\n" + std::string(1, '#') +
+                                   std::string(dlzka - 1, 'x') +
+                                   "\nmission\nbefore 1 2 3\n"
+                                   "enemy 1 2 0 0 0 1 1 0 0\nafter 1 2 3\n";
+        std::string d = "#!ponorka-demo 2 1.0.0\n#!campaign " + sucet_na_text(hash_kampane(kampan)) + " K\n";
+        std::istringstream riadky(kampan);
+        for (std::string r; std::getline(riadky, r);)
+            d += "#!| " + r + "\n";
+        return d + "#!mission 1\n*1\n#!mission-end 1 1 " + SUCET + "\n#!end 1 " + SUCET + "\n";
+    };
+    Vysledok v = precitaj(demo(DEMO_NAJDLHSI_RIADOK));
+    EXPECT_TRUE(v.ok) << v.chyba.sprava;
+
+    v = precitaj(demo(DEMO_NAJDLHSI_RIADOK + 1));
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_DLHY_RIADOK);
+    EXPECT_EQ(v.chyba.sprava, "d.demo:5: line longer than 4096 characters");
+
+    v = precitaj(HLAVICKA + "# " + std::string(DEMO_NAJDLHSI_RIADOK - 1, 'x') + "\n");
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chyba.kod, KOD_DEMO_DLHY_RIADOK);
+    EXPECT_EQ(v.chyba.sprava, "d.demo:2: line longer than 4096 characters");
 }
 
 // A shop on screen that buys other than the demo says: the desync names what
@@ -369,4 +441,65 @@ TEST(DemoPlayback, AShopThatBuysOtherwiseIsADesyncNamingBothItems)
         EXPECT_EQ(prehravanie.kod(), KOD_DEMO_NESEDI);
         EXPECT_EQ(n.pozorovatel, nullptr);
     }
+}
+
+// A campaign whose last mission has no shop ends with that mission's second
+// briefing: recorded, then played back with the screens, it shows both
+// briefings and reaches the end line.
+TEST(DemoPlayback, ACampaignWithoutALastShopShowsItsLastBriefing)
+{
+    // Sinks every enemy before each step and notes the briefings it shows.
+    struct Hrac : Priebeh {
+        std::vector<std::string> briefingy;
+        bool povel(Spravca &svet, Hra &, int, Povel &) override
+        {
+            while (svet.GetZacNepr1() != nullptr)
+                svet.Uber(TYP_NEPR1, svet.GetZacNepr1());
+            return true;
+        }
+        bool briefing(Hra &, int, char *text) override
+        {
+            briefingy.push_back(text);
+            return true;
+        }
+        bool obchod(Nakup &) override { return true; }
+    };
+    std::istringstream text("#!ponorka-campaign 1\nname Jedna\nmission\nbefore 1 2 3\ntext Pred\n"
+                            "enemy 900 300 0 0 270 1 1 0 0\nafter 4 5 6\ntext Po\n");
+    Kampan k;
+    ChybaKampane chyba_kampane;
+    ASSERT_TRUE(citaj_kampan(text, "j.campaign", k, chyba_kampane)) << chyba_kampane.sprava;
+
+    testing::internal::CaptureStdout();
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    {
+        Spravca svet;
+        Hra hra{};
+        kedy_vykresli = ked_vykresli = 1;
+        Hrac hrac;
+        ZapisDema zapis(f, "1.0.0", k);
+        NahravanieDema nahravanie(zapis, hrac);
+        EXPECT_TRUE(hraj_kampan(svet, hra, nahravanie, k));
+        nahravanie.dokonci(svet, hra);
+    }
+    std::string obsah;
+    rewind(f);
+    for (int c; (c = fgetc(f)) != EOF;)
+        obsah += (char)c;
+    fclose(f);
+    Vysledok v = precitaj(obsah);
+    ASSERT_TRUE(v.ok) << v.chyba.sprava;
+    EXPECT_EQ(v.demo.format, DEMO_FORMAT_KAMPANE);
+
+    Spravca svet;
+    Hra hra{};
+    kedy_vykresli = ked_vykresli = 1;
+    Hrac hrac;
+    PrehravanieDema prehravanie(v.demo, hrac, true);
+    bool dohrane = hraj_kampan(svet, hra, prehravanie, v.demo.kampan);
+    EXPECT_EQ(prehravanie.dohraj(svet, hra, dohrane), PrehravanieDema::DOHRANE) << prehravanie.sprava();
+    kedy_vykresli = ked_vykresli = 1;
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(hrac.briefingy, (std::vector<std::string>{"Pred", "Po"}));
 }

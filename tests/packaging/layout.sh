@@ -6,7 +6,7 @@ expected_layout() {
   {
     echo usr/games/ponorka
     echo usr/games/ponorka-replay
-    (cd "$run" && find gfx sfx -type f) | sed 's#^#usr/share/games/ponorka/#'
+    (cd "$run" && find gfx sfx data/campaigns -type f) | sed 's#^#usr/share/games/ponorka/#'
     for f in formal trebuchet copperlate; do echo "usr/share/games/ponorka/data/fonts/$f.ttf"; done
     (cd "$run" && find locale -type f) | sed 's#^#usr/share/#'
     echo "usr/share/applications/$id.desktop"

@@ -9,6 +9,7 @@
 #include "platform/casovac.h"
 #include "screens/obrazovky.h"
 #include "simulation/frame_loop.h"
+#include "simulation/kampan.h"
 #include "simulation/missions.h"
 #include "simulation/waves.h"
 #include "support/allegro_env.h"
@@ -124,6 +125,53 @@ TEST_F(MissionFlow, FourBriefingsTwoMissionsAndTwoShopsInTheirOrder)
                                  "briefing " + farba(76, 128, 176) + " Neskutocne!!!",
                                  "obchod",
                              }));
+}
+
+// The prices each shop is opened with, too.
+class ZapisovacCien : public Zapisovac {
+public:
+    bool obchod(Nakup &n) override
+    {
+        volania.push_back("obchod " + std::to_string(n.cena_torpeda) + " " + std::to_string(n.cena_navnady));
+        return true;
+    }
+};
+
+TEST_F(MissionFlow, ACampaignPlaysItsMissionsInOrderAtItsPricesAndEndsWithoutAShopWhereItHasNone)
+{
+    Kampan k;
+    k.meno = "Skuska";
+    k.misie.resize(2);
+    k.misie[0].pred = {1, 2, 3, "Prva"};
+    k.misie[0].nepriatelia = {{1024, 384, 0.3, 0.3, 270, 1500, 1500, 0.2, 100}, {900, 300, 1, 1, 90, 10, 10, 1, 5}};
+    k.misie[0].po = {4, 5, 6, "Po prvej\n"};
+    k.misie[0].obchod = true;
+    k.misie[0].cena_torpeda = 7;
+    k.misie[0].cena_navnady = 3;
+    k.misie[1].pred = {7, 8, 9, ""};
+    k.misie[1].nepriatelia = {{10, 20, 0, 0, 0, 1, 1, 0, 0}};
+    k.misie[1].po = {10, 11, 12, "Koniec"};
+
+    Spravca svet;
+    Hra hra{};
+    ZapisovacCien zapis;
+    kedy_vykresli = 1;
+    ked_vykresli = 1;
+    EXPECT_TRUE(hraj_kampan(svet, hra, zapis, k));
+    kedy_vykresli = 1;
+    ked_vykresli = 1;
+    auto farba = [](int r, int g, int b) { return std::to_string(makecol(r, g, b)); };
+    EXPECT_EQ(zapis.volania, (std::vector<std::string>{
+                                 "briefing " + farba(1, 2, 3) + " Prva",
+                                 "misia 1: 2",
+                                 "briefing " + farba(4, 5, 6) + " Po prvej",
+                                 "obchod 7 3",
+                                 "briefing " + farba(7, 8, 9) + " ",
+                                 "misia 2: 1",
+                                 "briefing " + farba(10, 11, 12) + " Koniec",
+                             }));
+    // The step counter ran on across both missions, one step each.
+    EXPECT_EQ(hra.kroky, 2);
 }
 
 TEST_F(MissionFlow, ShopsSpendOnlyWhatTheSunkEnemiesPaid)

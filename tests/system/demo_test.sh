@@ -3,8 +3,9 @@
 # under Xvfb (from another folder, the demo named relative to it), then played
 # back headless, on screen with a pause in the middle, and timed; each prints
 # byte for byte what the live game printed from the first spawn line to the
-# summary, time lines aside, every checksum matching. A key changed in the demo
-# is a desync at or after its step; each bad demo file has its exit code.
+# summary, time lines aside, every checksum matching. A campaign's demo, recorded
+# headless, is timed by the game where the campaign's file is not. A key changed
+# in the demo is a desync at or after its step; each bad demo file has its exit code.
 # Usage: demo_test.sh RUN_DIR ARTEFACT_DIR
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
@@ -90,6 +91,25 @@ steps=$(sed -n 's/^#!end \([0-9]*\) .*/\1/p' game.demo)
 tail -n 1 timedemo.out | grep -qE "^timedemo: $steps steps, $((steps / 3)) frames drawn, [0-9.]+ s, [0-9.]+ fps$" ||
   fail "--timedemo's last line: $(tail -n 1 timedemo.out)"
 note "timed playback matches: $(tail -n 1 timedemo.out)"
+
+# --- A campaign's demo, played by the game where the campaign's file is not ------------
+rm -rf campaign campaign.demo
+mkdir campaign
+cp "$RUN_DIR/data/campaigns/tri_noci.campaign" campaign/moja.campaign
+printf 'F C X *20000\n' >campaign/fire.txt
+rc=0
+"$RUN_DIR/ponorka-replay" --record campaign.demo --campaign campaign/moja.campaign --buy 2,0 --buy 0,10 \
+  campaign/fire.txt >campaign_rec.out 2>campaign_rec.err || rc=$?
+[ $rc = 0 ] || fail "recording the campaign's demo: exit code $rc: $(cat campaign_rec.err)"
+rm -r campaign
+head -n 2 campaign.demo | tr '\n' ' ' | grep -qE '^#!ponorka-demo 2 [^ ]+ #!campaign [0-9a-f]{16} Tri noci $' ||
+  fail "the campaign's demo does not name its campaign: $(head -n 2 campaign.demo)"
+rc=0
+"$RUN_DIR/ponorka" --timedemo campaign.demo >campaign_td.out 2>campaign_td.err || rc=$?
+[ $rc = 0 ] || fail "--timedemo of the campaign's demo: exit code $rc: $(cat campaign_td.err)"
+cmp -s <(transcript campaign_rec.out) <(transcript campaign_td.out) ||
+  fail "--timedemo of the campaign's demo printed otherwise than its recording"
+note "a campaign's demo timed without its file: $(tail -n 1 campaign_td.out)"
 
 # --- A recording ended by a signal in mission 1 still has its end line ------------
 stdbuf -oL "$RUN_DIR/ponorka" --record term.demo >term.out 2>term.err &

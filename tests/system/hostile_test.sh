@@ -265,6 +265,13 @@ replay_same_record() {
   save script.txt
   replay --record script.txt --missions 1 script.txt >"$E.out" 2>"$E.err"
 }
+replay_same_campaign() {
+  cp "$HERE/../../data/campaigns/tri_noci.campaign" nights.campaign
+  save nights.campaign
+  make_script
+  save script.txt
+  replay --record nights.campaign --campaign ./nights.campaign script.txt >"$E.out" 2>"$E.err"
+}
 replay_full_stdout() {
   cp "$DEMOS/short.demo" game.demo
   save game.demo
@@ -290,6 +297,7 @@ REPLAY_CASES=(
   "cut_header|22|^ponorka-replay: header.demo:1: not a demo|header.demo:kept"
   "same_trace|64|^ponorka-replay: --trace game.demo is the file it reads|game.demo:kept"
   "same_record|64|^ponorka-replay: --record script.txt is the file it reads|script.txt:kept"
+  "same_campaign|64|^ponorka-replay: --record nights.campaign is the campaign it reads|nights.campaign:kept script.txt:kept"
   "full_stdout|74|^ponorka-replay: write error on standard output: No space left on device$|game.demo:kept"
   "full_demo|30|^ponorka-replay: can't write the demo .*full: No space left on device|full:device script.txt:kept"
 )

@@ -21,7 +21,7 @@ run --help
 [ "$RC" -eq 0 ] || fail "--help exits with $RC"
 [ ! -s "$OUT/e" ] || fail "--help writes to standard error: $(cat "$OUT/e")"
 head -n 1 "$OUT/o" | grep -q '^Usage: ponorka ' || fail "--help has no usage line"
-for option in --help --version --windowed --fullscreen --nosound '--lang CODE' '--data DIR' '--config FILE' --no-config; do
+for option in --help --version --windowed --fullscreen --nosound '--lang CODE' '--data DIR' '--campaign FILE' '--config FILE' --no-config; do
   grep -qE -- "^  $option  " "$OUT/o" || fail "--help does not list $option"
 done
 grep -qE '^  F +fire a torpedo$' "$OUT/o" || fail "--help has no controls table"
@@ -50,6 +50,7 @@ check_usage_error "unknown option '--bogus'" --bogus
 check_usage_error "option '--data' needs an argument DIR" --windowed --data
 check_usage_error "option '--nosound' takes no argument" --nosound=yes
 check_usage_error "unexpected argument 'extra'" extra
+check_usage_error "a demo plays the campaign it was recorded with" --campaign tri_noci --playdemo x.demo
 check_usage_error "only one of --config and --no-config" --config "$OUT/a.cfg" --no-config
 check_usage_error "--config '$OUT' names a folder, not a file" --config "$OUT"
 check_usage_error "--config '$OUT/none/a.cfg': its folder $OUT/none does not exist" --config "$OUT/none/a.cfg"
@@ -64,6 +65,22 @@ for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR
   grep -q "Nemozem nastartovat grafiku" "$OUT/e" "$OUT/o" || fail "'$args': no graphics message"
 done
 echo "playing options without a display: exit 1 with the graphics message"
+
+# A campaign is read before the display: a shipped one by name goes on to it, a bad one is
+# refused with its code and FILE:LINE, and a demo that was to be recorded stays untouched.
+run --campaign tri_noci
+[ "$RC" -eq 1 ] || fail "--campaign tri_noci without a display exits with $RC, not 1: $(cat "$OUT/e")"
+printf '#!ponorka-campaign 1\nname Zla\nmission\nboss 1 2 3\n' >"$OUT/zla.campaign"
+echo "a demo the player keeps" >"$OUT/keep.demo"
+run --campaign "$OUT/zla.campaign" --record "$OUT/keep.demo"
+[ "$RC" -eq 44 ] || fail "a bad campaign exits with $RC, not 44: $(cat "$OUT/e")"
+grep -qF "ponorka: $OUT/zla.campaign:4: unknown keyword \"boss\"" "$OUT/e" || fail "a bad campaign: $(cat "$OUT/e")"
+[ ! -s "$OUT/o" ] || fail "a bad campaign writes to standard output"
+[ "$(cat "$OUT/keep.demo")" = "a demo the player keeps" ] || fail "a bad campaign touched the demo to record"
+run --campaign no_such_campaign
+[ "$RC" -eq 40 ] || fail "an unknown campaign exits with $RC, not 40"
+grep -qF "data/campaigns/no_such_campaign.campaign" "$OUT/e" || fail "an unknown campaign: $(cat "$OUT/e")"
+echo "--campaign: read before the display; a bad one exits 44 naming its line, an unknown one 40"
 
 # Under a display: --windowed opens a managed window named after the game, the full
 # screen is an unmanaged (override-redirect) window over the whole screen.

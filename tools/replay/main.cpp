@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -27,10 +29,12 @@
 #include "platform/odchod.h"
 #include "platform/vystup.h"
 #include "simulation/frame_loop.h"
+#include "simulation/kampan.h"
 #include "simulation/missions.h"
 #include "simulation/waves.h"
 #include "skript.h"
 #include "start/assets.h"
+#include "start/kampan_hry.h"
 #include "start/pokus.h"
 #include "stopa.h"
 #include "text/alfont.h"
@@ -46,10 +50,16 @@ const char *const POUZITIE =
     "usage: ponorka-replay [--missions 1|2|12] [--buy T,N] [--max-steps N] [--trace FILE] SCRIPT\n"
     "       ponorka-replay [--trace FILE] DEMO\n"
     "       ponorka-replay --record DEMO [--missions 1|12] [--buy T,N] [--max-steps N] [--trace FILE] SCRIPT\n"
+    "       ponorka-replay [--record DEMO] --campaign FILE [--buy T,N]... [--max-steps N] [--trace FILE] SCRIPT\n"
     "  --missions  1: mission 1; 2: mission 2 in a fresh world; 12 (default): mission 1,\n"
     "              the shop, then mission 2 in the same world\n"
     "  --buy T,N   between the missions buy T torpedoes at 50, then N decoys at 10,\n"
     "              as far as the money goes (default 0,0)\n"
+    "  --campaign FILE  play every mission of the campaign FILE in order (a name\n"
+    "              without a slash is one of data/campaigns/); each --buy is one\n"
+    "              shop's, in order, at the campaign's prices, and a shop without\n"
+    "              one buys nothing; --missions and --soak are for the built-in\n"
+    "              campaign only. A bad campaign: exit status 40 to 50\n"
     "  --max-steps N  steps allowed per mission (default 100000); a mission that does\n"
     "              not end within them stops the run with exit status 2\n"
     "  --trace FILE   write one JSON line of state after every step\n"
@@ -76,8 +86,11 @@ struct VolbyNastroja {
     const char *skript = nullptr;
     bool kontrola = false;
     long long soak = 0;
-    const char *nahravka = nullptr;  // --record
-    bool len_skript = false;         // an option that only a script takes was given
+    const char *nahravka = nullptr;           // --record
+    bool len_skript = false;                  // an option that only a script takes was given
+    const char *kampan = nullptr;             // --campaign
+    bool len_vstavana = false;                // --missions or --soak, for the built-in campaign only
+    std::vector<std::pair<int, int>> nakupy;  // every --buy, in order: one a shop of a campaign
 };
 
 bool cele_cislo(const char *text, long long min, long long max, long long &v)
@@ -104,6 +117,7 @@ bool nakup_z_textu(const char *text, VolbyNastroja &v)
         return false;
     v.torpeda = (int)a;
     v.navnady = (int)b;
+    v.nakupy.push_back({v.torpeda, v.navnady});
     return true;
 }
 
@@ -128,6 +142,7 @@ int citaj_volby_nastroja(int argc, char **argv, VolbyNastroja &v)
                 return chyba_pouzitia("--missions takes 1, 2 or 12");
             v.misie = (int)n;
             v.len_skript = true;
+            v.len_vstavana = true;
             i++;
         } else if (a == "--buy") {
             if (!nakup_z_textu(hodnota, v))
@@ -148,11 +163,17 @@ int citaj_volby_nastroja(int argc, char **argv, VolbyNastroja &v)
                 return chyba_pouzitia("--soak takes a count from 1 to 1000000000");
             v.soak = n;
             v.len_skript = true;
+            v.len_vstavana = true;
             i++;
         } else if (a == "--record") {
             if (hodnota == nullptr)
                 return chyba_pouzitia("--record takes a file name");
             v.nahravka = hodnota;
+            i++;
+        } else if (a == "--campaign") {
+            if (hodnota == nullptr || *hodnota == '\0')
+                return chyba_pouzitia("--campaign takes a file or a name");
+            v.kampan = hodnota;
             i++;
         } else if (a == "--trace") {
             if (hodnota == nullptr)
@@ -172,6 +193,8 @@ int citaj_volby_nastroja(int argc, char **argv, VolbyNastroja &v)
     // A demo starts with mission 1 and runs for as long as the game does.
     if (v.nahravka != nullptr && (v.misie == 2 || v.soak > 0))
         return chyba_pouzitia("--record plays from mission 1 and takes no --soak");
+    if (v.kampan != nullptr && v.len_vstavana)
+        return chyba_pouzitia("--missions and --soak are for the built-in campaign, not --campaign");
     return -1;
 }
 
@@ -230,8 +253,9 @@ public:
     {
         kroky_misie = 0;
         // --missions 1 ends here, and so does everything after mission 2,
-        // unless a demo is recorded: the game then goes on to its shop.
-        if (demo || (v.nahravka != nullptr && misia == 2))
+        // unless a demo is recorded: the game then goes on to its shop. A
+        // campaign plays to its end.
+        if (demo || v.kampan != nullptr || (v.nahravka != nullptr && misia == 2))
             return true;
         return misia == 1 && v.misie != 1;
     }
@@ -239,17 +263,26 @@ public:
     bool briefing(Hra &, int, char *) override { return true; }
 
     // One item at a time while the money covers it: torpedoes, then decoys.
-    // While recording, the purchases are printed as the game prints them; the
-    // shop after mission 2 buys nothing.
+    // While recording, the purchases are printed as the game prints them. The
+    // built-in campaign's shop after mission 2 buys nothing; a campaign's
+    // shops take the --buy options in order.
     bool obchod(Nakup &n) override
     {
-        if (++obchody > 1)
+        int torpeda = v.torpeda, navnady = v.navnady;
+        if (v.kampan != nullptr) {
+            if (obchody >= v.nakupy.size())
+                return true;
+            torpeda = v.nakupy[obchody].first;
+            navnady = v.nakupy[obchody].second;
+            obchody++;
+        } else if (++obchody > 1) {
             return true;
-        for (int i = 0; i < v.torpeda && kup_torpedo(n); i++) {
+        }
+        for (int i = 0; i < torpeda && kup_torpedo(n); i++) {
             if (v.nahravka != nullptr)
                 vypis_nakup(POLOZKA_TORPEDO, n.torpeda, n.peniaze);
         }
-        for (int i = 0; i < v.navnady && kup_navnadu(n); i++) {
+        for (int i = 0; i < navnady && kup_navnadu(n); i++) {
             if (v.nahravka != nullptr)
                 vypis_nakup(POLOZKA_NAVNADA, n.navnady, n.peniaze);
         }
@@ -282,24 +315,25 @@ private:
     Kurzor kurzor;
     FILE *stopa;
     bool demo;
-    int obchody = 0;
+    size_t obchody = 0;
     long long kroky_misie = 0;
     int vlny = 1;  // the flow spawns the first wave
 };
 
 // The game's run without briefings and shop screens. Returns the exit status.
-int hraj(const VolbyNastroja &v, Hra &hra, const Skript &skript, FILE *stopa)
+int hraj(const VolbyNastroja &v, Hra &hra, const Kampan &kampan, const Skript &skript, FILE *stopa)
 {
     Spravca svet;
     priprav_svet(svet);
     Prehravanie prehravanie(v, skript, stopa, false);
-    hraj_misie(svet, hra, prehravanie, v.misie == 2 ? 2 : 1);
+    hraj_kampan(svet, hra, prehravanie, kampan, v.misie == 2 ? 2 : 1);
     return prehravanie.stav;
 }
 
 // The same, written down as a demo; the game's lines are printed as the game
 // prints them, the summary without its time lines.
-int nahraj(const VolbyNastroja &v, Hra &hra, const Skript &skript, FILE *stopa, SuborNahravky &subor)
+int nahraj(const VolbyNastroja &v, Hra &hra, const Kampan &kampan, const Skript &skript, FILE *stopa,
+           SuborNahravky &subor)
 {
     std::string dovod;
     if (!subor.zacni(dovod)) {
@@ -309,9 +343,10 @@ int nahraj(const VolbyNastroja &v, Hra &hra, const Skript &skript, FILE *stopa, 
     Spravca svet;
     priprav_svet(svet);
     Prehravanie prehravanie(v, skript, stopa, false);
-    ZapisDema zapis(subor.subor(), verzia_hry(), std::string(NAZOV) + ": can't write the demo " + subor.cesta());
+    ZapisDema zapis(subor.subor(), verzia_hry(), kampan,
+                    std::string(NAZOV) + ": can't write the demo " + subor.cesta());
     NahravanieDema nahravanie(zapis, prehravanie);
-    hraj_misie(svet, hra, nahravanie);
+    hraj_kampan(svet, hra, nahravanie, kampan);
     print_summary_bez_casu(hra.kroky, svet.GetHrac().GetHealth());
     nahravanie.dokonci(svet, hra);
     if (!subor.dokonci(!zapis.chyba(), dovod)) {
@@ -331,7 +366,7 @@ int prehraj(const VolbyNastroja &v, Hra &hra, const Demo &demo, FILE *stopa)
     Skript prazdny;
     Prehravanie prehravanie(v, prazdny, stopa, true);
     PrehravanieDema dema(demo, prehravanie, false);
-    bool dohrane = hraj_misie(svet, hra, dema);
+    bool dohrane = hraj_kampan(svet, hra, dema, demo.kampan);
     PrehravanieDema::Vysledok vysledok = dema.dohraj(svet, hra, dohrane);
     if (vysledok == PrehravanieDema::PRERUSENE) {
         // A signal is a way to end, as in the game; a broken list is not.
@@ -477,6 +512,29 @@ int beh(int argc, char **argv)
     if (!najdi_data("", NAZOV))
         return KOD_DATA;
 
+    // A bad campaign is refused before anything is played, and so is one that a
+    // trace or a demo to record would overwrite.
+    Kampan kampan = vstavana_kampan();
+    if (v.kampan != nullptr) {
+        const std::string kampan_cesta = cesta_kampane(v.kampan);
+        const char *zle = nullptr;
+        const char *meno = nullptr;
+        if (v.stopa != nullptr && ten_isty_subor(stopa_cesta, kampan_cesta)) {
+            zle = "--trace";
+            meno = v.stopa;
+        } else if (v.nahravka != nullptr && ten_isty_subor(nahravka_cesta, kampan_cesta)) {
+            zle = "--record";
+            meno = v.nahravka;
+        }
+        if (zle != nullptr) {
+            fprintf(stderr, "%s: %s %s is the campaign it reads; it would be overwritten\n", NAZOV, zle, meno);
+            return KOD_POUZITIE;
+        }
+        stav = nacitaj_kampan(v.kampan, NAZOV, kampan);
+        if (stav >= 0)
+            return stav;
+    }
+
     Skript skript;
     Demo demo;
     bool je_demo = false;
@@ -486,6 +544,8 @@ int beh(int argc, char **argv)
     if (je_demo && (v.len_skript || v.nahravka != nullptr))
         return chyba_pouzitia("a demo plays as it was recorded: --missions, --buy, --max-steps, --soak and "
                               "--record take a script");
+    if (je_demo && v.kampan != nullptr)
+        return chyba_pouzitia("a demo plays the campaign it carries: --campaign takes a script");
     // Nothing of a demo that is there is touched before the recording begins.
     SuborNahravky nahravka;
     if (v.nahravka != nullptr) {
@@ -542,9 +602,9 @@ int beh(int argc, char **argv)
     if (je_demo)
         stav = prehraj(v, hra, demo, stopa);
     else if (v.nahravka != nullptr)
-        stav = nahraj(v, hra, skript, stopa, nahravka);
+        stav = nahraj(v, hra, kampan, skript, stopa, nahravka);
     else
-        stav = hraj(v, hra, skript, stopa);
+        stav = hraj(v, hra, kampan, skript, stopa);
 
     fflush(stdout);
     if (stopa != nullptr && fclose(stopa) != 0) {
