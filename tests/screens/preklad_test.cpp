@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "screens/pauza.h"
 #include "screens/shop.h"
 #include "simulation/frame_loop.h"
+#include "simulation/kampan_citac.h"
 #include "simulation/missions.h"
 #include "support/allegro_env.h"
 #include "support/screens_assets.h"
@@ -101,6 +103,15 @@ TEST_F(VAnglictine, EachBriefingIsTranslatedAndEveryLineFitsTheColumn)
 
     std::vector<std::string> texty = briefingy();
     ASSERT_EQ(texty.size(), 4u);
+    // The shipped campaign's briefings translate the same way, by their text.
+    std::ifstream subor(std::string(PONORKA_SOURCE_DIR) + "/data/campaigns/tri_noci.campaign");
+    Kampan tri_noci;
+    ChybaKampane chyba;
+    ASSERT_TRUE(citaj_kampan(subor, "tri_noci.campaign", tri_noci, chyba)) << chyba.sprava;
+    for (const MisiaKampane &m : tri_noci.misie)
+        for (const SpravaKampane *s : {&m.pred, &m.po})
+            texty.push_back(s->text);
+    ASSERT_EQ(texty.size(), 10u);
     int najsirsi = 0;
     for (const std::string &sk : texty) {
         std::string en = preloz(sk.c_str());
