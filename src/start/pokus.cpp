@@ -18,6 +18,7 @@
 #include "platform/zvuk.h"
 #include "screens/more.h"
 #include "screens/obrazovky.h"
+#include "screens/pauza.h"
 #include "screens/povel_hraca.h"
 #include "simulation/frame_loop.h"
 #include "simulation/missions.h"
@@ -73,6 +74,13 @@ static int bez_grafiky(bool system_bezi)
     return KOD_BEZ_GRAFIKY;
 }
 
+// The playback's overlay, on the screen over the world view.
+static void kresli_polohu(const PolohaDema &p, Hra &hra)
+{
+    PrehladDema d{p.misia, 2, p.krok, p.zaciatok_misie, p.koniec_misie, p.hranica, p.kroky, p.rychlost, p.pauza};
+    nakresli_prehlad(screen, hra.pismo, d);
+}
+
 // The world and everything drawn around it; the world goes last, when the routine returns.
 static int hraj(DemoHry &demo)
 {
@@ -94,6 +102,7 @@ static int hraj(DemoHry &demo)
 
     HraNaObrazovke obrazovky;
     obrazovky.prehravanie = demo.rezim == DemoHry::PREHRAVANIE;
+    demo.kresli_polohu = kresli_polohu;
     // The summary comes also when the player left early: the steps run so far.
     int kod = hraj_s_demom(svet, hra, obrazovky, demo, vypis_suhrn);
 
