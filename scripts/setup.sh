@@ -12,6 +12,7 @@ PACKAGES=(
   python3 python3-xlib
   libpng-dev
   desktop-file-utils appstream lintian groff man-db dpkg-dev file
+  shared-mime-info xdg-utils libxml2-utils libglib2.0-bin
 )
 
 missing=()
