@@ -197,8 +197,8 @@ void Prehravac::stlacena(int klavesa, Hra &hra)
         default:
             break;
         }
-        // Only 1x keeps the frame step's own wait.
-        hra.bez_cakania = poloha.rychlost != 2;
+        // Only 1x keeps the frame step's own wait; headless none waits till it lands.
+        (slepo ? cakanie : hra.bez_cakania) = poloha.rychlost != 2;
         if (!poloha.pauza)
             return;
         nakresli(hra);
