@@ -8,6 +8,7 @@
 #include "platform/klavesy_hry.h"
 #include "platform/odchod.h"
 #include "platform/vystup.h"
+#include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 #include "simulation/frame_loop.h"
 #include "world/spravca.h"
@@ -85,14 +86,25 @@ bool Prehravac::po_misii(Spravca &svet, Hra &hra, int misia)
     return prehravanie.po_misii(svet, hra, misia);
 }
 
+// Keys pressed on a briefing or in the shop do not act when the mission goes on.
+static void zabudni_stlacenia()
+{
+    while (dalsia_stlacena() != 0) {
+    }
+}
+
 bool Prehravac::briefing(Hra &hra, int farba, char *text)
 {
-    return prehravanie.briefing(hra, farba, text);
+    bool dalej = prehravanie.briefing(hra, farba, text);
+    zabudni_stlacenia();
+    return dalej;
 }
 
 bool Prehravac::obchod(Nakup &n)
 {
-    return prehravanie.obchod(n);
+    bool dalej = prehravanie.obchod(n);
+    zabudni_stlacenia();
+    return dalej;
 }
 
 bool Prehravac::hraj(Spravca *&svet, Hra &hra)
@@ -143,11 +155,13 @@ bool Prehravac::ovladaj(Hra &hra)
         jeden_krok = false;
         return true;
     }
-    while (spat < 0 && !slepo && !odchod_ziadany() && pauza_ziadana()) {
+    // The controls card is the game's hooks' to open: it opens over their pause screen.
+    while (spat < 0 && !slepo && !odchod_ziadany() && !karta_caka() && pauza_ziadana()) {
         poloha.pauza = true;
         nakresli(hra);
         int k = 0;
-        cakaj_kym([&] { return (k = dalsia_stlacena()) != 0 || pauza_sa_zmenila() || odchod_ziadany(); });
+        cakaj_kym(
+            [&] { return (k = dalsia_stlacena()) != 0 || pauza_sa_zmenila() || karta_caka() || odchod_ziadany(); });
         if (k != 0)
             stlacena(k, hra);
         if (jeden_krok) {
