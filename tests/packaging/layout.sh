@@ -10,6 +10,7 @@ expected_layout() {
     for f in formal trebuchet copperlate; do echo "usr/share/games/ponorka/data/fonts/$f.ttf"; done
     echo "usr/share/applications/$id.desktop"
     echo "usr/share/metainfo/$id.metainfo.xml"
+    echo usr/share/mime/packages/ponorka.xml
     for n in 48 64 128 256; do echo "usr/share/icons/hicolor/${n}x$n/apps/ponorka.png"; done
     echo usr/share/man/man6/ponorka.6.gz
     echo usr/share/man/man6/ponorka-replay.6.gz
