@@ -42,9 +42,9 @@ GAME_PID=$!
 wait_for_count seek.out '^Objekt 1  ' 1 60 || fail "mission 1 did not start"
 sleep 1
 key_tap Right
-sleep 1
-# The first spawn of mission 2 is printed once the seek forward has played over the shop.
-[ "$(count_lines seek.out '^(Torpedo kupene|Navnada kupena)$')" -ge 1 ] || fail "the seek forward did not reach mission 2"
+# The first shop's purchases are printed once the seek forward has played over it.
+wait_for_count seek.out '^(Torpedo kupene|Navnada kupena)$' 1 10 || fail "the seek forward did not reach mission 2"
+sleep 0.5
 key_tap Left
 sleep 1
 key_tap p
