@@ -176,8 +176,11 @@ bool Prehravac::ovladaj(Hra &hra)
 void Prehravac::stlacena(int klavesa, Hra &hra)
 {
     const Vazby &v = nastavenia.n.vazby;
+    bool pad = klavesa >= STLACENY_VSTUP;
     for (int a = AKCIA_PAUZA; a < AKCIE; a++) {
-        if (a == AKCIA_KARTA || (v.klavesy[a][0] != klavesa && v.klavesy[a][1] != klavesa))
+        const int *m = pad ? v.vstupy[a] : v.klavesy[a];
+        int vstup = pad ? klavesa - STLACENY_VSTUP : klavesa;
+        if (a == AKCIA_KARTA || (m[0] != vstup && m[1] != vstup))
             continue;
         stlacene_ms = ido;
         int i = 0;
