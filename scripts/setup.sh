@@ -13,6 +13,7 @@ PACKAGES=(
   libpng-dev
   desktop-file-utils appstream lintian groff man-db dpkg-dev file
   gettext locales
+  shared-mime-info xdg-utils libxml2-utils libglib2.0-bin
 )
 
 SUDO=""

@@ -59,16 +59,19 @@ int prehraj(Spravca &svet, Hra &hra, Priebeh &obrazovky, DemoHry &d, VypisSuhrnu
     // Timed, the briefings and shops are skipped and nothing waits for the clock.
     hra.bez_cakania = meranie;
     PrehravanieDema prehravanie(d.demo, obrazovky, !meranie);
+    // Watched on the screen, the playback keys seek: the world may then be a fresh one.
+    Prehravac prehravac(d.demo, prehravanie, d.kresli_polohu);
+    Spravca *s = &svet;
     auto zaciatok = std::chrono::steady_clock::now();
-    bool dohrane = hraj_kampan(svet, hra, prehravanie, d.demo.kampan);
+    bool dohrane = meranie ? hraj_kampan(svet, hra, prehravanie, d.demo.kampan) : prehravac.hraj(s, hra);
     double sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - zaciatok).count();
-    PrehravanieDema::Vysledok vysledok = prehravanie.dohraj(svet, hra, dohrane);
+    PrehravanieDema::Vysledok vysledok = prehravanie.dohraj(*s, hra, dohrane);
     if (vysledok == PrehravanieDema::NESEDI) {
         fflush(stdout);
         fprintf(stderr, "%s: %s\n", NAZOV, prehravanie.sprava().c_str());
         return prehravanie.kod();
     }
-    suhrn(svet, hra);
+    suhrn(*s, hra);
     if (meranie) {
         printf("\ntimedemo: %d steps, %d frames drawn, %.3f s, %.1f fps\n", hra.kroky, prehravanie.snimky, sekundy,
                sekundy > 0 ? prehravanie.snimky / sekundy : 0.0);

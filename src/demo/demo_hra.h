@@ -5,6 +5,7 @@
 #include <string>
 
 #include "demo/demo.h"
+#include "demo/prehravac.h"
 #include "demo/subor_nahravky.h"
 
 class Spravca;
@@ -17,9 +18,10 @@ struct Volby;
 // demo is refused without a display.
 struct DemoHry {
     enum Rezim { ZIADNE, NAHRAVANIE, PREHRAVANIE, MERANIE } rezim = ZIADNE;
-    std::string cesta;       // absolute: relative paths mean the player's folder
-    SuborNahravky nahravka;  // the demo being recorded
-    Demo demo;               // the demo to play
+    std::string cesta;                     // absolute: relative paths mean the player's folder
+    SuborNahravky nahravka;                // the demo being recorded
+    Demo demo;                             // the demo to play
+    KresliPolohu kresli_polohu = nullptr;  // the playback's overlay (--playdemo)
 };
 
 // Checks the demo to record (touching no file the player has) or reads the

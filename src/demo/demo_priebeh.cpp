@@ -135,8 +135,10 @@ bool PrehravanieDema::kontroly(Spravca &svet, int krok)
 bool PrehravanieDema::povel(Spravca &svet, Hra &hra, int misia, Povel &p)
 {
     kroky = hra.kroky;
+    if (ciel >= 0 && kroky >= ciel)
+        ciel = -1;
     Povel zivy;
-    if (!vnutorny.povel(svet, hra, misia, zivy))
+    if (!dobieha() && !vnutorny.povel(svet, hra, misia, zivy))
         return false;
     const Zaznam *z;
     for (;;) {
@@ -168,7 +170,7 @@ bool PrehravanieDema::po_kroku(Spravca &svet, Hra &hra, int misia, bool kresleni
     kroky = hra.kroky;
     if (kreslenie)
         snimky++;
-    if (!vnutorny.po_kroku(svet, hra, misia, kreslenie))
+    if (!dobieha() && !vnutorny.po_kroku(svet, hra, misia, kreslenie))
         return false;
     return kontroly(svet, kroky);
 }
@@ -188,7 +190,7 @@ bool PrehravanieDema::po_misii(Spravca &svet, Hra &hra, int misia)
         return nesedi(kroky, sucet_na_text(z->sucet), sucet_na_text(s));
     i++;
     skoncena_misia = misia;
-    return vnutorny.po_misii(svet, hra, misia);
+    return dobieha() || vnutorny.po_misii(svet, hra, misia);
 }
 
 bool PrehravanieDema::briefing(Hra &hra, int farba, char *text)
@@ -201,7 +203,7 @@ bool PrehravanieDema::briefing(Hra &hra, int farba, char *text)
     const Zaznam *z = dalsi();
     if (z == nullptr || (z->typ == ZAZNAM_KONIEC && !posledny))
         return koniec_dema();
-    if (!obrazovky)
+    if (!s_obrazovkami())
         return true;
     return vnutorny.briefing(hra, farba, text);
 }
@@ -226,7 +228,7 @@ bool PrehravanieDema::obchod(Nakup &n)
     }
     size_t za_nakupmi = i;
 
-    if (obrazovky) {
+    if (s_obrazovkami()) {
         kupene_naozaj.clear();
         PozorovatelNakupu *pozorovatel = n.pozorovatel;
         const std::vector<Polozka> *povodny = n.predpis;
@@ -293,6 +295,17 @@ PrehravanieDema::Vysledok PrehravanieDema::dohraj(Spravca &svet, Hra &hra, bool 
         return vysledok;
     }
     return vysledok = DOHRANE;
+}
+
+void PrehravanieDema::znova()
+{
+    i = 0;
+    v_zazname = 0;
+    kroky = 0;
+    pri_konci = false;
+    vysledok = PRERUSENE;
+    text_spravy.clear();
+    kupene_naozaj.clear();
 }
 
 int PrehravanieDema::kod() const

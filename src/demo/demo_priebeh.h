@@ -75,6 +75,14 @@ public:
     // Drawing steps played.
     int snimky = 0;
 
+    // Seeking: up to this step the hooks run headless (no screens, the
+    // purchases applied here), and a briefing or shop right before it is
+    // skipped too; -1 when not seeking.
+    int ciel = -1;
+    bool dobieha() const { return ciel >= 0 && kroky <= ciel; }
+    // From the demo's first record again, for a world made afresh.
+    void znova();
+
 private:
     void kupene(Polozka p) override;
     // The next record that is not a used-up run of steps, or null at the end.
@@ -82,6 +90,7 @@ private:
     bool kontroly(Spravca &svet, int krok);
     bool nesedi(int krok, const std::string &ocakavane, const std::string &dostal);
     bool koniec_dema();
+    bool s_obrazovkami() const { return obrazovky && !dobieha(); }
 
     const Demo &demo;
     Priebeh &vnutorny;

@@ -285,7 +285,8 @@ void vazby_druhu(const Citanie &c, DruhVstupu d, const std::map<int, int> &riado
                 z.vstupy[i] = v.miesta(d, a)[i];
             vsetky.push_back(z);
         }
-    std::map<int, const Zaznam *> majitel;
+    // An input may go to actions that never act at the same time.
+    std::map<int, std::vector<const Zaznam *>> majitelia;
     for (Zaznam &z : vsetky) {
         int *m = v.miesta(d, z.akcia);
         m[0] = m[1] = 0;
@@ -294,13 +295,16 @@ void vazby_druhu(const Citanie &c, DruhVstupu d, const std::map<int, int> &riado
             int x = z.vstupy[i];
             if (x == 0)
                 continue;
-            auto it = majitel.find(x);
-            if (it == majitel.end()) {
-                majitel[x] = &z;
+            const Zaznam *spor = nullptr;
+            for (const Zaznam *o : majitelia[x])
+                if (spor == nullptr && v_spore(o->akcia, z.akcia))
+                    spor = o;
+            if (spor == nullptr) {
+                majitelia[x].push_back(&z);
                 m[n++] = x;
                 continue;
             }
-            const Zaznam &prvy = *it->second;
+            const Zaznam &prvy = *spor;
             std::string kto = AKCIE_HRY[z.akcia].kluc;
             if (z.riadok)
                 c.varuj(z.riadok, meno(d, x) + " is bound to " + AKCIE_HRY[prvy.akcia].kluc + " already (line " +

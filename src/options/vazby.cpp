@@ -27,7 +27,28 @@ const PopisAkcie AKCIE_HRY[AKCIE] = {
     {"turn_about", N_("obrat"), "SPACE", {KEY_SPACE, 0}, {vstup_tlacidla(3), 0}},
     {"pause", N_("pauza"), nullptr, {KEY_P, 0}, {vstup_tlacidla(7), 0}},
     {"controls", N_("ovladanie"), nullptr, {KEY_F1, 0}, {0, 0}},
+    {"seek_back", N_("demo: dozadu"), nullptr, {KEY_LEFT, 0}, {0, 0}},
+    {"seek_forward", N_("demo: dopredu"), nullptr, {KEY_RIGHT, 0}, {0, 0}},
+    {"previous_mission", N_("demo: predosla misia"), nullptr, {KEY_PGUP, 0}, {0, 0}},
+    {"next_mission", N_("demo: dalsia misia"), nullptr, {KEY_PGDN, 0}, {0, 0}},
+    {"faster", N_("demo: rychlejsie"), nullptr, {KEY_UP, 0}, {0, 0}},
+    {"slower", N_("demo: pomalsie"), nullptr, {KEY_DOWN, 0}, {0, 0}},
+    {"step", N_("demo: krok"), nullptr, {KEY_SPACE, 0}, {0, 0}},
+    {"to_start", N_("demo: na zaciatok"), nullptr, {KEY_HOME, 0}, {0, 0}},
 };
+
+// Where an action acts: in play, in a demo's playback, or in both.
+static int kde(int akcia)
+{
+    if (akcia == AKCIA_PAUZA || akcia == AKCIA_KARTA)
+        return 3;
+    return akcia >= AKCIA_DOZADU ? 2 : 1;
+}
+
+bool v_spore(int akcia1, int akcia2)
+{
+    return (kde(akcia1) & kde(akcia2)) != 0;
+}
 
 // Indexed by scancode: the names of Allegro's KEY_ constants.
 static const char *const MENA_KLAVES[KEY_MAX] = {
@@ -85,7 +106,7 @@ int prirad(Vazby &v, DruhVstupu d, int akcia, int miesto, int vstup)
         for (int a = 0; a < AKCIE; a++) {
             int *m = v.miesta(d, a);
             for (int i = 0; i < MIESTA; i++)
-                if (m[i] == vstup && !(a == akcia && i == miesto)) {
+                if (m[i] == vstup && !(a == akcia && i == miesto) && v_spore(a, akcia)) {
                     m[i] = 0;
                     stratila = a;
                 }
@@ -104,7 +125,7 @@ int obnov(Vazby &v, int akcia, int stratili[2 * MIESTA])
         int *m = v.miesta(d, akcia);
         m[0] = m[1] = 0;
         for (int i = 0; i < MIESTA; i++) {
-            int a = akcia_vstupu(v, d, predvolene[i]);
+            int a = akcia_vstupu(v, d, predvolene[i], akcia);
             if (a >= 0) {
                 int *ine = v.miesta(d, a);
                 for (int j = 0; j < MIESTA; j++)
@@ -121,13 +142,13 @@ int obnov(Vazby &v, int akcia, int stratili[2 * MIESTA])
     return n;
 }
 
-int akcia_vstupu(const Vazby &v, DruhVstupu d, int vstup)
+int akcia_vstupu(const Vazby &v, DruhVstupu d, int vstup, int k_akcii)
 {
     if (vstup == 0)
         return -1;
     for (int a = 0; a < AKCIE; a++)
         for (int i = 0; i < MIESTA; i++)
-            if (v.miesta(d, a)[i] == vstup)
+            if (v.miesta(d, a)[i] == vstup && (k_akcii < 0 || (a != k_akcii && v_spore(a, k_akcii))))
                 return a;
     return -1;
 }

@@ -25,8 +25,22 @@ enum Akcia {
     AKCIA_OTOC,
     AKCIA_PAUZA,
     AKCIA_KARTA,
+    // A demo being played (--playdemo); the pause above pauses it too.
+    AKCIA_DOZADU,
+    AKCIA_DOPREDU,
+    AKCIA_PREDOSLA_MISIA,
+    AKCIA_DALSIA_MISIA,
+    AKCIA_RYCHLEJSIE,
+    AKCIA_POMALSIE,
+    AKCIA_KROK,
+    AKCIA_NA_ZACIATOK,
     AKCIE
 };
+
+// Whether two actions can be asked for at the same time, and so may not
+// share a key or pad input: the playback's keys act only while a demo plays,
+// when the simulation's are not read, so those two kinds never clash.
+bool v_spore(int akcia1, int akcia2);
 
 // Keys per action, and pad inputs per action.
 const int MIESTA = 2;
@@ -66,8 +80,9 @@ int prirad(Vazby &v, DruhVstupu d, int akcia, int miesto, int vstup);
 // 2 * MIESTA, -1 after the last) and returns how many.
 int obnov(Vazby &v, int akcia, int stratili[2 * MIESTA]);
 
-// The action holding a key or pad input, or -1.
-int akcia_vstupu(const Vazby &v, DruhVstupu d, int vstup);
+// The action holding a key or pad input, or -1; with `k_akcii`, only among
+// the actions that clash with it.
+int akcia_vstupu(const Vazby &v, DruhVstupu d, int vstup, int k_akcii = -1);
 
 // Key names: those of Allegro's KEY_ constants without the prefix ("F",
 // "SPACE", "F1", "0_PAD"), the same whatever the keyboard's layout. Null or 0

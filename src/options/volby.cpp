@@ -62,6 +62,11 @@ const Klaves klavesy_tabulka[] = {
     {"P", "pause a mission, and resume it (a window that loses the focus pauses too)"},
     {"F1", "the controls card: every key and pad input, and changing them (Esc or F1 closes it)"},
     {"Esc", "leave the game on any screen: the summary is printed as at the end"},
+    {"Left / Right", "in --playdemo: seek back / forward 10 seconds of game time"},
+    {"PgUp / PgDn", "in --playdemo: to the start of the previous / next mission"},
+    {"Up / Down", "in --playdemo: play faster / slower (1/2x, 1x, 2x, 4x, 8x)"},
+    {"Space", "in --playdemo: one step while paused (P pauses and resumes)"},
+    {"Home", "in --playdemo: back to the start"},
 };
 const int klavesy_pocet = (int)(sizeof(klavesy_tabulka) / sizeof(klavesy_tabulka[0]));
 
@@ -142,7 +147,7 @@ void vypis_pouzitie(FILE *f)
 
 void vypis_pomoc(FILE *f)
 {
-    fprintf(f, "Usage: %s [OPTION]...\n", NAZOV);
+    fprintf(f, "Usage: %s [OPTION]...\n   or: %s FILE.demo   (plays the demo, as --playdemo does)\n", NAZOV, NAZOV);
     fprintf(f, "A side-view submarine combat game: two missions in a night sea, briefings between\n"
                "them and a shop for torpedoes and decoys.\n\nOptions:\n");
     size_t sirka = 0;
@@ -179,10 +184,32 @@ void vypis_pomoc(FILE *f)
         fprintf(f, "  %-3d %s\n", kody_tabulka[i].kod, kody_tabulka[i].popis);
 }
 
+bool je_subor_dema(const char *cesta)
+{
+    size_t n = strlen(cesta);
+    if (n > 5 && strcmp(cesta + n - 5, ".demo") == 0)
+        return true;
+    // The demo's first line, read no further.
+    char hlavicka[16] = {};
+    FILE *f = fopen(cesta, "rb");
+    if (f == nullptr)
+        return false;
+    size_t precitane = fread(hlavicka, 1, 14, f);
+    fclose(f);
+    return precitane == 14 && memcmp(hlavicka, "#!ponorka-demo", 14) == 0;
+}
+
 int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
 {
     for (int i = 1; i < argc; i++) {
         const char *a = argv[i];
+        // A lone demo file, as the file manager hands it over, plays it.
+        if (argc == 2 && a[0] != '-' && je_subor_dema(a)) {
+            v.prehravka = a;
+            v.meranie = false;
+            v.demo_volby++;
+            break;
+        }
         if (strncmp(a, "--", 2) != 0 || a[2] == '\0')
             return chyba(err, std::string("unexpected argument '") + a + "'");
         // --name=value is the same as --name value.

@@ -63,6 +63,10 @@ extern Volby volby;
 // The version number set once in the build.
 const char *verzia_hry();
 
+// Whether a lone argument names a demo: it ends in .demo or begins with a
+// demo's first line.
+bool je_subor_dema(const char *cesta);
+
 // Reads the command line into v. Returns -1 when the game should start, otherwise the
 // exit code: --help and --version print to `out` and give 0, a bad command line prints
 // a one-line reason and the usage to `err` and gives 64.

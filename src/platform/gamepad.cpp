@@ -97,6 +97,10 @@ static void poll_padu()
     StavPadu s = stav_z_allegra();
     if (s == posledny)
         return;
+    // Every input's press, for a demo's playback keys.
+    for (int v = 1; v < VSTUP_OS + 2 * PAD_OSI; v++)
+        if ((je_tlacidlo(v) || je_os(v)) && vstup_aktivny(s, v, zona) && !vstup_aktivny(posledny, v, zona))
+            stlacena_klavesa(STLACENY_VSTUP + v);
     posledny = s;
     tlacidla = s.tlacidla;
     for (int i = 0; i < PAD_OSI; i++)

@@ -40,3 +40,35 @@ void stlacena_klavesa_hry(KlavesaHry k)
     else if (!karta_otvorena())
         stlacene_p();
 }
+
+// One writer (the keyboard thread), one reader (the main thread).
+static const int STLACENI = 32;
+static std::atomic<bool> zbierane{false};
+static std::atomic<int> stlacene[STLACENI];
+static std::atomic<unsigned> zapisane{0};
+static unsigned precitane = 0;
+
+void zbieraj_stlacenia(bool ano)
+{
+    zbierane = ano;
+    precitane = zapisane;
+}
+
+void stlacena_klavesa(int scancode)
+{
+    if (!zbierane)
+        return;
+    unsigned n = zapisane;
+    stlacene[n % STLACENI] = scancode;
+    zapisane = n + 1;
+}
+
+int dalsia_stlacena()
+{
+    unsigned n = zapisane;
+    if (n - precitane > (unsigned)STLACENI)
+        precitane = n - STLACENI;
+    if (precitane == n)
+        return 0;
+    return stlacene[precitane++ % STLACENI];
+}

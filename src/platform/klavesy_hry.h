@@ -19,4 +19,13 @@ int vstup_hry(KlavesaHry k, int i);
 // While the card is open only its own key counts (it closes the card).
 void stlacena_klavesa_hry(KlavesaHry k);
 
+// While a demo plays, its keys are taken in on the main thread between steps:
+// the keyboard callback keeps every fresh press (the last 32) when asked to.
+// A pad input's press is kept as STLACENY_VSTUP plus the input.
+const int STLACENY_VSTUP = 0x10000;
+void zbieraj_stlacenia(bool ano);
+void stlacena_klavesa(int scancode);
+// The oldest press not yet taken, or 0.
+int dalsia_stlacena();
+
 #endif

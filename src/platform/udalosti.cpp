@@ -28,6 +28,7 @@ static void klavesa(int scancode)
     } else if (kod == KEY_ESC && !pustena) {
         ziadaj_odchod(ODCHOD_ESC);
     } else if (!pustena && !opakovanie) {
+        stlacena_klavesa(kod);
         if (je_klavesa_hry(HRA_PAUZA, kod))
             stlacena_klavesa_hry(HRA_PAUZA);
         else if (je_klavesa_hry(HRA_KARTA, kod))

@@ -61,3 +61,22 @@ bool vystup_zapisany(const char *program)
         fprintf(stderr, "%s: write error on standard output\n", program);
     return false;
 }
+
+void stis_vystup(bool ticho)
+{
+    static int povodny = -1;
+    fflush(stdout);
+    if (ticho && povodny < 0) {
+        int nic = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nic < 0)
+            return;
+        povodny = fcntl(1, F_DUPFD_CLOEXEC, 3);
+        if (povodny >= 0)
+            dup2(nic, 1);
+        close(nic);
+    } else if (!ticho && povodny >= 0) {
+        dup2(povodny, 1);
+        close(povodny);
+        povodny = -1;
+    }
+}

@@ -16,4 +16,9 @@ void priprav_standardne_prudy();
 // returns false.
 bool vystup_zapisany(const char *program);
 
+// Silences standard output at the descriptor (what is printed goes nowhere)
+// or gives it back; flushed before either. A demo seeking back plays again
+// what it printed already.
+void stis_vystup(bool ticho);
+
 #endif

@@ -1,5 +1,7 @@
 #include "screens/karta_kresba.h"
 
+#include <algorithm>
+
 #include "platform/preklad.h"
 
 #include "text/alfont.h"
@@ -59,8 +61,10 @@ void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const 
     const int cervena = makecol(255, 80, 80);
 
     int w = kam->w, h = kam->h;
-    int vyska = h / 29;
-    // The title, the rows, the message, the pad and two lines of keys, centred.
+    // The title, the rows, the message, the pad and two lines of keys, centred;
+    // the rows close up when they would not fit with a margin.
+    int okraje = h / 8 + h / 60 + h / 60 + h / 40;
+    int vyska = std::min(h / 29, (h - okraje - h / 40) / (AKCIE + 4));
     int obsah = h / 8 + AKCIE * vyska + h / 60 + vyska + h / 60 + 3 * vyska + h / 40;
     int x1 = w / 10, x2 = w - w / 10, y1 = (h - obsah) / 2, y2 = y1 + obsah;
     int sirka = x2 - x1;
@@ -94,8 +98,8 @@ void nakresli_kartu(BITMAP *kam, const KartaStav &s, const KartaPisma &p, const 
             if (tu)
                 rect(kam, stlpce[c], y - 1, stlpce[c] + bunka - w / 100, y + vyska - 3, svetla);
         }
-        // The game's own keys below the simulation's.
-        if (a + 1 < AKCIE && AKCIE_HRY[a].povel && !AKCIE_HRY[a + 1].povel)
+        // The game's own keys below the simulation's, the playback's below them.
+        if (a + 1 < AKCIE && ((AKCIE_HRY[a].povel && !AKCIE_HRY[a + 1].povel) || a + 1 == AKCIA_DOZADU))
             hline(kam, vlavo, y + vyska - 1, x2 - w / 40, siva);
     }
 

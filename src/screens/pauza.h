@@ -1,6 +1,8 @@
 #ifndef PONORKA_PAUZA_H
 #define PONORKA_PAUZA_H
 
+#include <vector>
+
 #include <allegro.h>
 
 struct ALFONT_FONT;
@@ -18,5 +20,19 @@ void pauza();
 // size; the status bar below it stays as it is. `riadok` (when given, in
 // `male`) is a grey line under the label: the key of the controls card.
 void nakresli_pauzu(BITMAP *kam, ALFONT_FONT *pismo, ALFONT_FONT *male = nullptr, const char *riadok = nullptr);
+
+// A demo's playback overlay: a box at the foot of the world view (never the
+// status bar's own pixels) with the mission, the game time of the mission
+// and of the whole demo against their totals (`-1`: not known), the speed in
+// halves (1 for half speed) and a bar over the whole demo with the start of
+// mission 2 marked; steps count 200 a second of game time.
+struct PrehladDema {
+    int misia, misii;
+    int krok, zaciatok_misie, koniec_misie, kroky;
+    std::vector<int> hranice;  // the first steps of missions 2, 3, ...
+    int rychlost;
+    bool pauza;
+};
+void nakresli_prehlad(BITMAP *kam, ALFONT_FONT *pismo, const PrehladDema &p);
 
 #endif

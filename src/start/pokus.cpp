@@ -20,6 +20,7 @@
 #include "platform/zvuk.h"
 #include "screens/more.h"
 #include "screens/obrazovky.h"
+#include "screens/pauza.h"
 #include "screens/povel_hraca.h"
 #include "simulation/frame_loop.h"
 #include "simulation/kampan.h"
@@ -77,6 +78,13 @@ static int bez_grafiky(bool system_bezi)
     return KOD_BEZ_GRAFIKY;
 }
 
+// The playback's overlay, on the screen over the world view.
+static void kresli_polohu(const PolohaDema &p, Hra &hra)
+{
+    PrehladDema d{p.misia, p.misii, p.krok, p.zaciatok_misie, p.koniec_misie, p.kroky, p.hranice, p.rychlost, p.pauza};
+    nakresli_prehlad(screen, hra.pismo, d);
+}
+
 // The world and everything drawn around it; the world goes last, when the routine returns.
 static int hraj(DemoHry &demo, const Kampan &kampan)
 {
@@ -98,6 +106,7 @@ static int hraj(DemoHry &demo, const Kampan &kampan)
 
     HraNaObrazovke obrazovky;
     obrazovky.prehravanie = demo.rezim == DemoHry::PREHRAVANIE;
+    demo.kresli_polohu = kresli_polohu;
     // The summary comes also when the player left early: the steps run so far.
     int kod = hraj_s_demom(svet, hra, obrazovky, demo, kampan, vypis_suhrn);
 

@@ -52,3 +52,21 @@ TEST(Vazby, AKeyInUseMovesAndTheLoserIsNamed)
     obnov(v, AKCIA_GULOMET, stratili);
     EXPECT_EQ(v, predvolene_vazby());
 }
+
+// The playback's keys act only while a demo plays, when the simulation's are
+// not read: those two share keys freely, and either clashes with the pause.
+TEST(Vazby, PlaybackKeysShareKeysWithTheSimulationButNotWithThePause)
+{
+    Vazby v = predvolene_vazby();
+    EXPECT_EQ(v.klavesy[AKCIA_DOZADU][0], KEY_LEFT);
+    EXPECT_EQ(v.klavesy[AKCIA_VLAVO][0], KEY_LEFT);
+    EXPECT_EQ(prirad(v, KLAVESNICA, AKCIA_KROK, 0, KEY_F), -1);
+    EXPECT_EQ(v.klavesy[AKCIA_TORPEDO][0], KEY_F) << "the torpedo keeps F";
+    EXPECT_EQ(prirad(v, KLAVESNICA, AKCIA_DOPREDU, 0, KEY_P), AKCIA_PAUZA);
+    EXPECT_EQ(v.klavesy[AKCIA_PAUZA][0], 0);
+    EXPECT_EQ(prirad(v, KLAVESNICA, AKCIA_TORPEDO, 0, KEY_HOME), -1);
+    EXPECT_EQ(v.klavesy[AKCIA_NA_ZACIATOK][0], KEY_HOME);
+    int stratili[2 * MIESTA];
+    EXPECT_EQ(obnov(v, AKCIA_KROK, stratili), 0) << "SPACE back from nobody it clashes with";
+    EXPECT_EQ(v.klavesy[AKCIA_OTOC][0], KEY_SPACE);
+}

@@ -11,6 +11,7 @@ expected_layout() {
     (cd "$run" && find locale -type f) | sed 's#^#usr/share/#'
     echo "usr/share/applications/$id.desktop"
     echo "usr/share/metainfo/$id.metainfo.xml"
+    echo usr/share/mime/packages/ponorka.xml
     for n in 48 64 128 256; do echo "usr/share/icons/hicolor/${n}x$n/apps/ponorka.png"; done
     echo usr/share/man/man6/ponorka.6.gz
     echo usr/share/man/man6/ponorka-replay.6.gz

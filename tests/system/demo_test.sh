@@ -74,8 +74,8 @@ sleep 1
 key_tap p 0.1
 sleep 1.5
 key_tap p 0.1
-# The game's own keys do nothing in a playback.
-key_tap Right 0.5
+# The game's own keys do nothing in a playback (F fires in play).
+key_tap f 0.5
 wait_for_exit "$GAME_PID" 300 || fail "--playdemo did not end"
 GAME_PID=
 [ "$EXIT_RC" = 0 ] || fail "--playdemo: exit code $EXIT_RC: $(cat playdemo.err)"
