@@ -13,13 +13,16 @@ const char *const SEKCIA_KLAVES = "controls";
 const char *const SEKCIA_PADU = "gamepad";
 
 static const char *const ANO_NIE[] = {"no", "yes", nullptr};
-static const char *const REZIMY[] = {"fullscreen", "windowed", nullptr};
+static const char *const REZIMY[] = {"fullscreen", "windowed", "fullscreen-desktop", nullptr};
+// A word's index is the scale: auto first, as 0.
+static const char *const MIERKY[] = {"auto", "1", "2", "3", "4", "5", "6", "7", "8", nullptr};
 
 const PolozkaNastavenia POLOZKY_NASTAVENI[] = {
     {"gamepad", "dead_zone", 0, 127, nullptr, &Nastavenia::mrtva_zona},
     {"sound", "enabled", 0, 0, ANO_NIE, &Nastavenia::zvuk},
     {"sound", "volume", 0, 100, nullptr, &Nastavenia::hlasitost},
     {"display", "mode", 0, 0, REZIMY, &Nastavenia::rezim},
+    {"display", "scale", 0, 0, MIERKY, &Nastavenia::mierka},
 };
 const int POCET_POLOZIEK = (int)(sizeof(POLOZKY_NASTAVENI) / sizeof(POLOZKY_NASTAVENI[0]));
 

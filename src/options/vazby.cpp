@@ -25,6 +25,7 @@ const PopisAkcie AKCIE_HRY[AKCIE] = {
     {"turn_about", "obrat", "SPACE", {KEY_SPACE, 0}, {vstup_tlacidla(3), 0}},
     {"pause", "pauza", nullptr, {KEY_P, 0}, {vstup_tlacidla(7), 0}},
     {"controls", "ovladanie", nullptr, {KEY_F1, 0}, {0, 0}},
+    {"screenshot", "snimka obrazovky", nullptr, {KEY_F12, 0}, {0, 0}},
 };
 
 // Indexed by scancode: the names of Allegro's KEY_ constants.

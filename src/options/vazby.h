@@ -25,6 +25,7 @@ enum Akcia {
     AKCIA_OTOC,
     AKCIA_PAUZA,
     AKCIA_KARTA,
+    AKCIA_SNIMKA,
     AKCIE
 };
 

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "display/obraz.h"
 #include "options/subor_nastaveni.h"
 #include "platform/budik.h"
 #include "platform/odchod.h"
+#include "platform/rozlisenie.h"
 #include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 #include "screens/karta.h"
@@ -32,13 +34,14 @@ void pauza()
     // mission draws with keep their sizes.
     ALFONT_FONT *pismo = alfont_load_font("data/fonts/copperlate.ttf");
     if (pismo)
-        alfont_set_font_size(pismo, (int)(SCREEN_H / (long double)21.333333));
+        alfont_set_font_size(pismo, (int)(vyska_obrazu() / (long double)21.333333));
     ALFONT_FONT *male = alfont_load_font("data/fonts/trebuchet.ttf");
     if (male)
-        alfont_set_font_size(male, SCREEN_H / 48);
+        alfont_set_font_size(male, vyska_obrazu() / 48);
     const char *klavesa = meno_klavesy(nastavenia.n.vazby.klavesy[AKCIA_KARTA][0]);
     std::string riadok = klavesa ? std::string(klavesa) + ": ovladanie" : "";
     nakresli_pauzu(screen, pismo, male, riadok.empty() ? nullptr : riadok.c_str());
+    prezentuj();
     alfont_destroy_font(pismo);
     alfont_destroy_font(male);
 
@@ -47,6 +50,7 @@ void pauza()
         if (ziadost_karty())
             karta();
         else
-            cakaj_kym([] { return pauza_sa_zmenila() || karta_caka() || odchod_ziadany(); });
+            cakaj_kym([] { return pauza_sa_zmenila() || karta_caka() || obraz_caka() || odchod_ziadany(); });
+        obsluz_obraz();
     }
 }

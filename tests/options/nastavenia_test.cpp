@@ -220,7 +220,7 @@ TEST(Nastavenia, NewKeysStayInTheirSectionWhenTheNextFollowsAtOnce)
     EXPECT_NE(text.find("\n\n# theirs\n[mine]\nx = 1\n"), std::string::npos) << text;
     Precitane r = precitaj(text);
     EXPECT_TRUE(r.n == n);
-    EXPECT_EQ(r.varovania, "ponorka: S:18: unknown section [mine]; ignored\n");
+    EXPECT_EQ(r.varovania, "ponorka: S:19: unknown section [mine]; ignored\n");
 }
 
 TEST(Nastavenia, AFileThatCantBeReadIsNeverOverwritten)
@@ -280,7 +280,8 @@ TEST(Nastavenia, BadInputWarnsOnceAndKeepsTheDefault)
         {"[gamepad]\ndead_zone = lots\n", "ponorka: S:2: dead_zone = lots is not a number; using the default 32\n",
          [&](const Nastavenia &n) { return n.mrtva_zona == 32; }},
         {"[display]\nmode = huge\n",
-         "ponorka: S:2: mode = huge is not one of fullscreen, windowed; using the default fullscreen\n",
+         "ponorka: S:2: mode = huge is not one of fullscreen, windowed, fullscreen-desktop; using the default "
+         "fullscreen\n",
          [&](const Nastavenia &n) { return n.rezim == REZIM_CELA_OBRAZOVKA; }},
         {"[sound]\r\nvolume = 7\r\n\xEF\xBB\xBF\n", "ponorka: S:3: not a 'key = value' line; ignored\n",
          [&](const Nastavenia &n) { return n.hlasitost == 7; }},

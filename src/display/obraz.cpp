@@ -1,0 +1,298 @@
+#include "display/obraz.h"
+
+#include <cstdio>
+#include <string>
+
+#include <allegro.h>
+
+#include "display/snimka.h"
+#include "display/umiestnenie.h"
+#include "options/subor_nastaveni.h"
+#include "options/volby.h"
+#include "platform/budik.h"
+#include "platform/casovac.h"
+#include "platform/klavesy_hry.h"
+#include "platform/rozlisenie.h"
+#include "platform/udalosti.h"
+#include "platform/ziadost_pauzy.h"
+
+namespace {
+
+// How long a screenshot's note stays, in game-timer milliseconds.
+const int POZNAMKA_MS = 2000;
+
+BITMAP *skutocna = nullptr;  // Allegro's screen while the picture stands in for it
+BITMAP *obraz = nullptr;     // the memory picture, made with the first mode
+Umiestnenie kde = {0, 0, 1024, 768};
+int rezim_teraz = REZIM_CELA_OBRAZOVKA;
+int mierka_okna = 1;  // the window's scale asked for, MIERKA_AUTO too
+
+std::string poznamka;  // empty: none shown
+int poznamka_od = 0;
+std::atomic<bool> poznamka_vyprsala{false};
+
+bool presunuty()
+{
+    return kde.x != 0 || kde.y != 0 || kde.w != width || kde.h != height;
+}
+
+// The picture stands in for the screen from here on; the real one is black around it.
+void nahrad_obrazovku()
+{
+    if (skutocna)
+        return;
+    skutocna = screen;
+    blit(skutocna, obraz, 0, 0, 0, 0, width, height);
+    screen = obraz;
+}
+
+bool skus(int karta, int w, int h)
+{
+    return set_gfx_mode(karta, w, h, 0, 0) == 0;
+}
+
+bool okno(int mierka, int plocha_w, int plocha_h)
+{
+    int n = mierka == MIERKA_AUTO ? najvacsia_mierka(width, height, plocha_w, plocha_h) : mierka;
+    // A window larger than the desktop is tried smaller, down to the picture's own size.
+    for (; n > 1; n--)
+        if (n * width <= plocha_w && n * height <= plocha_h && skus(GFX_AUTODETECT_WINDOWED, n * width, n * height))
+            return true;
+    return skus(GFX_AUTODETECT_WINDOWED, width, height);
+}
+
+bool nastav_rezim(int rezim, int mierka)
+{
+    int plocha_w = 0, plocha_h = 0;
+    if (get_desktop_resolution(&plocha_w, &plocha_h) != 0 || plocha_w <= 0 || plocha_h <= 0) {
+        plocha_w = width;
+        plocha_h = height;
+    }
+    if (rezim == REZIM_CELA_OBRAZOVKA && skus(GFX_AUTODETECT_FULLSCREEN, width, height)) {
+        rezim_teraz = REZIM_CELA_OBRAZOVKA;
+        return true;
+    }
+    // Full screen without a mode switch: the desktop's own size. Only asked
+    // for, or as the mode switch's fallback on a desktop larger than the picture.
+    bool plocha = rezim == REZIM_PLOCHA || (rezim == REZIM_CELA_OBRAZOVKA && (plocha_w != width || plocha_h != height));
+    if (plocha && skus(GFX_AUTODETECT_FULLSCREEN, plocha_w, plocha_h)) {
+        rezim_teraz = REZIM_PLOCHA;
+        return true;
+    }
+    rezim_teraz = REZIM_OKNO;
+    return okno(rezim == REZIM_OKNO ? mierka : 1, plocha_w, plocha_h);
+}
+
+void nakresli_poznamku()
+{
+    if (poznamka.empty() || !skutocna)
+        return;
+    int w = text_length(font, poznamka.c_str()) + 8;
+    int h = text_height(font) + 8;
+    int x = kde.x + 4, y = kde.y + 4;
+    rectfill(skutocna, x, y, x + w - 1, y + h - 1, makecol(0, 0, 0));
+    rect(skutocna, x, y, x + w - 1, y + h - 1, makecol(128, 128, 128));
+    textout_ex(skutocna, font, poznamka.c_str(), x + 4, y + 4, makecol(255, 255, 255), -1);
+}
+
+void cela_obrazovka()
+{
+    if (!skutocna)
+        return;
+    acquire_bitmap(skutocna);
+    if (presunuty()) {
+        // The black around the picture, then the picture.
+        if (kde.y > 0) {
+            rectfill(skutocna, 0, 0, skutocna->w - 1, kde.y - 1, 0);
+            rectfill(skutocna, 0, kde.y + kde.h, skutocna->w - 1, skutocna->h - 1, 0);
+        }
+        if (kde.x > 0) {
+            rectfill(skutocna, 0, kde.y, kde.x - 1, kde.y + kde.h - 1, 0);
+            rectfill(skutocna, kde.x + kde.w, kde.y, skutocna->w - 1, kde.y + kde.h - 1, 0);
+        }
+    }
+    release_bitmap(skutocna);
+    prezentuj_cast(0, 0, width, height);
+}
+
+void koniec_poznamky()
+{
+    poznamka_vyprsala = true;
+    zobud();
+}
+END_OF_FUNCTION(koniec_poznamky)
+
+void ukaz_poznamku(const std::string &text)
+{
+    poznamka = text;
+    poznamka_od = ido;
+    poznamka_vyprsala = false;
+    // The memory picture stands in while the note shows, so the note stays out of it.
+    nahrad_obrazovku();
+    if (casovac_k_dispozicii()) {
+        LOCK_FUNCTION(koniec_poznamky);
+        LOCK_VARIABLE(poznamka_vyprsala);
+        install_int(koniec_poznamky, POZNAMKA_MS);
+    }
+    prezentuj_cast(0, 0, width, height);
+}
+
+void skry_poznamku()
+{
+    poznamka.clear();
+    if (casovac_k_dispozicii())
+        remove_int(koniec_poznamky);
+    poznamka_vyprsala = false;
+    if (!skutocna)
+        return;
+    if (presunuty()) {
+        prezentuj_cast(0, 0, width, height);
+        return;
+    }
+    // At the picture's own size the screen is the picture again.
+    blit(obraz, skutocna, 0, 0, 0, 0, width, height);
+    screen = skutocna;
+    skutocna = nullptr;
+}
+
+void snimka()
+{
+    std::string priecinok = priecinok_snimok();
+    std::string dovod;
+    std::string cesta = uloz_snimku(screen, priecinok, dovod);
+    if (!cesta.empty()) {
+        ukaz_poznamku("snimka: " + cesta);
+    } else {
+        fprintf(stderr, "ponorka: can't save a screenshot in %s: %s\n", priecinok.c_str(), dovod.c_str());
+        ukaz_poznamku("snimka sa neulozila: " + priecinok + ": " + dovod);
+    }
+}
+
+// Alt+Enter: a window becomes full screen without a mode switch (or by the
+// switch when the game started so), full screen becomes the window.
+void prepni()
+{
+    int novy = rezim_teraz == REZIM_OKNO
+                   ? (rezim_hry(volby) == REZIM_CELA_OBRAZOVKA ? REZIM_CELA_OBRAZOVKA : REZIM_PLOCHA)
+                   : REZIM_OKNO;
+    int stary = rezim_teraz;
+    std::string text = poznamka;
+    if (!text.empty())
+        skry_poznamku();
+    if (!nastav_zobrazenie(novy, mierka_okna) && !nastav_zobrazenie(stary, mierka_okna))
+        nastav_zobrazenie(REZIM_OKNO, 1);
+    // The switch is kept for the next start, and this run's command line choice gives way.
+    volby.rezim = REZIM_NEZADANY;
+    if (nastavenia.n.rezim != rezim_teraz) {
+        nastavenia.n.rezim = rezim_teraz;
+        uloz_nastavenia_hry(stderr);
+    }
+}
+
+}  // namespace
+
+bool nastav_zobrazenie(int rezim, int mierka)
+{
+    // What the screen shows at the picture's own size goes with its mode: the memory picture keeps it.
+    if (gfx_driver && obraz && !skutocna && screen)
+        blit(screen, obraz, 0, 0, 0, 0, width, height);
+    vrat_obrazovku();
+    if (obraz == nullptr) {
+        set_color_depth(16);
+        obraz = create_bitmap_ex(16, width, height);
+        if (obraz)
+            clear_bitmap(obraz);
+    }
+    mierka_okna = mierka;
+    // The window's and the card's callbacks see no focus lost to the switch itself.
+    prestan_sledovat_prepnutie();
+    set_color_depth(16);
+    bool dobre = obraz != nullptr && nastav_rezim(rezim, mierka);
+    if (!dobre)
+        return false;
+    sleduj_udalosti();
+    fokus_okna(true);
+    kde = umiestni(width, height, SCREEN_W, SCREEN_H);
+    clear_to_color(screen, 0);
+    if (presunuty()) {
+        skutocna = screen;
+        screen = obraz;
+        cela_obrazovka();
+    } else {
+        blit(obraz, screen, 0, 0, 0, 0, width, height);
+    }
+    return true;
+}
+
+void vrat_obrazovku()
+{
+    if (!skutocna)
+        return;
+    // The memory picture keeps what was drawn; the real screen goes with its mode.
+    screen = skutocna;
+    skutocna = nullptr;
+}
+
+bool obraz_presunuty()
+{
+    return presunuty();
+}
+
+bool mys_v_obraze(int mx, int my, int &x, int &y)
+{
+    if (!presunuty()) {
+        x = mx;
+        y = my;
+        return true;
+    }
+    return bod_v_obraze(kde, width, height, mx, my, x, y);
+}
+
+void prezentuj()
+{
+    prezentuj_cast(0, 0, width, height);
+    obsluz_obraz();
+}
+
+void prezentuj_cast(int x, int y, int w, int h)
+{
+    if (!skutocna)
+        return;
+    acquire_bitmap(skutocna);
+    if (kde.w % width == 0 && kde.h % height == 0) {
+        // A whole number of times: each pixel of the part lands where it does in the whole.
+        int n = kde.w / width;
+        stretch_blit(obraz, skutocna, x, y, w, h, kde.x + x * n, kde.y + y * n, w * n, h * n);
+    } else {
+        // Any other size is sampled for the whole picture, so a part would not match it.
+        stretch_blit(obraz, skutocna, 0, 0, width, height, kde.x, kde.y, kde.w, kde.h);
+    }
+    nakresli_poznamku();
+    release_bitmap(skutocna);
+}
+
+bool obraz_caka()
+{
+    return obraz_ziadany() || poznamka_vyprsala;
+}
+
+bool obsluz_obraz()
+{
+    if (!gfx_driver)
+        return false;
+    bool prepnute = false;
+    while (ziadost_prepnutia()) {
+        prepni();
+        prepnute = true;
+    }
+    while (ziadost_snimky())
+        snimka();
+    if (!poznamka.empty() && (poznamka_vyprsala || ido - poznamka_od >= POZNAMKA_MS))
+        skry_poznamku();
+    return prepnute;
+}
+
+int rezim_zobrazenia()
+{
+    return rezim_teraz;
+}
