@@ -1,6 +1,8 @@
 #ifndef PONORKA_OBRAZ_H
 #define PONORKA_OBRAZ_H
 
+#include <allegro.h>
+
 // The game's one 1024x768 picture and how it reaches the real screen.
 //
 // Everything draws into `screen`, as always. When the real screen is the
@@ -31,6 +33,11 @@ bool mys_v_obraze(int mx, int my, int &x, int &y);
 // makes the screenshot or the switch the player asked for (obsluz_obraz).
 void prezentuj();
 void prezentuj_cast(int x, int y, int w, int h);
+
+// The scaling itself: the part (x, y, w, h) of `obraz` onto `kam` where `u`
+// places the whole, nearest-neighbour; clipped to the picture.
+struct Umiestnenie;
+void prenes_obraz(BITMAP *obraz, BITMAP *kam, const Umiestnenie &u, int x, int y, int w, int h);
 
 // A screenshot or a switch is asked for, or the note's time is up: a wait
 // should wake for obsluz_obraz.
