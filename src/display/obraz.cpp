@@ -28,6 +28,9 @@ BITMAP *skutocna = nullptr;  // Allegro's screen while the picture stands in for
 BITMAP *obraz = nullptr;     // the memory picture, made with the first mode
 Umiestnenie kde = {0, 0, 1024, 768};
 int rezim_teraz = REZIM_CELA_OBRAZOVKA;
+// The kind of full screen Alt+Enter goes back to: the last one in force, or
+// full screen without a mode switch after a start in a window.
+int posledna_cela = REZIM_PLOCHA;
 int mierka_okna = 1;  // the window's scale asked for, MIERKA_AUTO too
 
 std::string poznamka;  // empty: none shown
@@ -72,14 +75,14 @@ bool nastav_rezim(int rezim, int mierka)
         plocha_h = height;
     }
     if (rezim == REZIM_CELA_OBRAZOVKA && skus(GFX_AUTODETECT_FULLSCREEN, width, height)) {
-        rezim_teraz = REZIM_CELA_OBRAZOVKA;
+        rezim_teraz = posledna_cela = REZIM_CELA_OBRAZOVKA;
         return true;
     }
     // Full screen without a mode switch: the desktop's own size. Only asked
     // for, or as the mode switch's fallback on a desktop larger than the picture.
     bool plocha = rezim == REZIM_PLOCHA || (rezim == REZIM_CELA_OBRAZOVKA && (plocha_w != width || plocha_h != height));
     if (plocha && skus(GFX_AUTODETECT_FULLSCREEN, plocha_w, plocha_h)) {
-        rezim_teraz = REZIM_PLOCHA;
+        rezim_teraz = posledna_cela = REZIM_PLOCHA;
         return true;
     }
     rezim_teraz = REZIM_OKNO;
@@ -171,23 +174,23 @@ void snimka()
     }
 }
 
-// Alt+Enter: a window becomes full screen without a mode switch (or by the
-// switch when the game started so), full screen becomes the window.
+// Alt+Enter: a window becomes full screen of the kind last in force (without
+// a mode switch when there was none), full screen becomes the window.
 void prepni()
 {
-    int novy = rezim_teraz == REZIM_OKNO
-                   ? (rezim_hry(volby) == REZIM_CELA_OBRAZOVKA ? REZIM_CELA_OBRAZOVKA : REZIM_PLOCHA)
-                   : REZIM_OKNO;
+    int novy = rezim_teraz == REZIM_OKNO ? posledna_cela : REZIM_OKNO;
     int stary = rezim_teraz;
-    std::string text = poznamka;
-    if (!text.empty())
+    if (!poznamka.empty())
         skry_poznamku();
     if (!nastav_zobrazenie(novy, mierka_okna) && !nastav_zobrazenie(stary, mierka_okna))
         nastav_zobrazenie(REZIM_OKNO, 1);
-    // The switch is kept for the next start, and this run's command line choice gives way.
+    // The display in force is kept for the next start, the window's scale
+    // with it, and this run's command line choices give way.
     volby.rezim = REZIM_NEZADANY;
-    if (nastavenia.n.rezim != rezim_teraz) {
+    volby.mierka = MIERKA_NEZADANA;
+    if (nastavenia.n.rezim != rezim_teraz || nastavenia.n.mierka != mierka_okna) {
         nastavenia.n.rezim = rezim_teraz;
+        nastavenia.n.mierka = mierka_okna;
         uloz_nastavenia_hry(stderr);
     }
 }
