@@ -8,7 +8,8 @@
 #            the torpedo buys one.
 #   desktop  a 1920x1080 screen: --fullscreen-desktop puts the briefing in a
 #            1440x1080 picture in the middle, black at both sides (kept in
-#            ARTEFACTS as fullscreen-desktop.png).
+#            ARTEFACTS as fullscreen-desktop.png); in the first shop a click on
+#            the black border buys nothing, one on the fitted torpedo buys it.
 #   switch   a 2048x1536 screen, recording a demo in a window: Alt+Enter in
 #            the mission makes it full screen at the desktop's size (the
 #            mission drawn doubled) and keeps the choice in the settings file;
@@ -105,6 +106,32 @@ desktop)
     fail "no portrait in the fitted picture"
   xwininfo -root -tree | grep -qE '1920x1080\+0\+0' || fail "nothing covers the 1920x1080 screen"
   echo "--fullscreen-desktop: the picture 1440x1080 in the middle of 1920x1080, black at the sides"
+
+  key_tap Return
+  wait_for_count "$OUT/game.out" '^Objekt 1  ' 1 10 || fail "mission 1 did not start"
+  xdotool keydown f
+  wait_for_count "$OUT/game.out" ' Uber 1$' 1 120 || fail "the mission 1 enemy was not sunk"
+  xdotool keydown Return
+  xdotool keyup f
+  # The shop's grey CONTINUE outline at (400, 517) in the picture, fitted.
+  continue_fitted() {
+    screenshot "$OUT/shop.png"
+    pixel_is_near "$OUT/shop.png" 802 727 128 128 128 || pixel_is_near "$OUT/shop.png" 802 728 128 128 128
+  }
+  wait_until 20 continue_fitted || fail "the shop did not appear fitted"
+  xdotool keyup Return
+  # (220, 230) is on the black border; in the picture's own pixels it would be the torpedo.
+  mouse_to 220 230 || fail "the pointer did not move"
+  sleep 0.3
+  mouse_click
+  sleep 1
+  [ "$(count_lines "$OUT/game.out" '^Torpedo kupene$')" -eq 0 ] || fail "a click on the black border bought a torpedo"
+  # The torpedo at (350, 230) in the picture: 240 + 350 x 1.40625, 230 x 1.40625.
+  mouse_to 732 323 || fail "the pointer did not move"
+  sleep 0.3
+  mouse_click
+  wait_for_count "$OUT/game.out" '^Torpedo kupene$' 1 5 || fail "a click on the fitted torpedo bought nothing"
+  echo "--fullscreen-desktop shop: the border buys nothing, the fitted torpedo at (732, 323) is bought"
   leave_game
   ;;
 switch)
@@ -123,7 +150,9 @@ switch)
   xdotool keyup alt
   sleep 1
   xdotool keyup Right
+  # The mission goes on after the switch, not paused, and takes the keys.
   key_tap f 0.5
+  wait_for_count "$OUT/game.out" '^Objekt 50  ' 1 5 || fail "no torpedo fired after Alt+Enter"
   # The status bar's grey at (5, 740), doubled, on a screen that is all the game's.
   wait_until 10 eval 'screenshot "$OUT/m.png" && pixel_is_near "$OUT/m.png" 10 1480 128 128 128' ||
     fail "the mission is not drawn doubled after Alt+Enter"
