@@ -77,6 +77,15 @@ void briefing_tik(BriefingStav &s)
     }
 }
 
+// Opaque text paints the same pixels whatever lies under them, so a pass with
+// the last one's characters and prompt colour would paint nothing new.
+static bool text_nepriehladny()
+{
+    int mod = alfont_text_mode(0);
+    alfont_text_mode(mod);
+    return mod >= 0;
+}
+
 void briefing_kresli(BriefingStav &s)
 {
     if (s.portret && !s.nakreslene)
@@ -119,9 +128,17 @@ void briefing_kresli(BriefingStav &s)
     int hore = s.r.text_y - s.r.riadok;
     blit(s.buffer, screen, vpravo, hore, vpravo, hore, width - vpravo, height - hore);
     blit(s.buffer, screen, 0, pod, 0, pod, vpravo, height - pod);
-    // Only what changed goes on to the real screen too.
-    prezentuj_cast(vpravo, hore, width - vpravo, height - hore);
-    prezentuj_cast(0, pod, vpravo, height - pod);
+    // Only what changed goes on to a scaled screen: opaque text changes only on
+    // the line being typed, and the prompt pulses; text drawn over itself
+    // without a background changes wherever it stands.
+    int prompt = s.r.prompt_y - 4;
+    if (text_nepriehladny()) {
+        prezentuj_cast(vpravo, y - 2, width - vpravo, s.r.riadok + 6);
+        prezentuj_cast(0, prompt, width, height - prompt);
+    } else {
+        prezentuj_cast(vpravo, hore, width - vpravo, height - hore);
+        prezentuj_cast(0, pod, vpravo, height - pod);
+    }
 }
 
 void briefing_pass(BriefingStav &s)
@@ -134,15 +151,6 @@ void briefing_pass(BriefingStav &s)
 static bool enter_drzany()
 {
     return key[KEY_ENTER] || key[KEY_ENTER_PAD];
-}
-
-// Opaque text paints the same pixels whatever lies under them, so a pass with
-// the last one's characters and prompt colour would paint nothing new.
-static bool text_nepriehladny()
-{
-    int mod = alfont_text_mode(0);
-    alfont_text_mode(mod);
-    return mod >= 0;
 }
 
 void briefing(ALFONT_FONT *pismo, int color, char *text)
