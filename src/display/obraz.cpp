@@ -33,6 +33,8 @@ int rezim_teraz = REZIM_CELA_OBRAZOVKA;
 int posledna_cela = REZIM_PLOCHA;
 int mierka_okna = 1;  // the window's scale asked for, MIERKA_AUTO too
 
+int trvanie_prezentacie = 0;  // ms of the last whole presentation on a scaled screen
+
 std::string poznamka;  // empty: none shown
 int poznamka_od = 0;
 std::atomic<bool> poznamka_vyprsala{false};
@@ -256,8 +258,15 @@ bool mys_v_obraze(int mx, int my, int &x, int &y)
 
 void prezentuj()
 {
+    int zaciatok = ido;
     prezentuj_cast(0, 0, width, height);
     obsluz_obraz();
+    trvanie_prezentacie = skutocna && presunuty() ? ido - zaciatok : 0;
+}
+
+int cas_prezentacie()
+{
+    return trvanie_prezentacie;
 }
 
 // A whole number of times in 16-bit colour, faster than Allegro's general

@@ -39,6 +39,11 @@ void prezentuj_cast(int x, int y, int w, int h);
 struct Umiestnenie;
 void prenes_obraz(BITMAP *obraz, BITMAP *kam, const Umiestnenie &u, int x, int y, int w, int h);
 
+// Game-timer milliseconds the last prezentuj() took on a scaled screen; 0 at
+// the picture's own size, where it does nothing. The frame step waits that
+// much less, so a scaled mission keeps its pace.
+int cas_prezentacie();
+
 // A screenshot or a switch is asked for, or the note's time is up: a wait
 // should wake for obsluz_obraz.
 bool obraz_caka();

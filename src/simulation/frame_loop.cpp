@@ -43,8 +43,9 @@ void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
                       naboj(hrac, 2), naboj(hrac, 3), hrac.GetTorpedo(), hrac.GetNavnada(), hra.kroky / 100,
                       hrac.GetMoney(), true, makecol(255, 255, 0), makecol(128, 128, 128));
         kedy_vykresli = 0;
+        // A scaled screen's presentation counts towards the wait.
         if (!hra.bez_cakania)
-            pockaj(pockaj_ticks(sirka_obrazu()));
+            pockaj(MAX(0, pockaj_ticks(sirka_obrazu()) - cas_prezentacie()));
     }
     kedy_vykresli++;
     hra.kroky++;
