@@ -11,9 +11,11 @@
 #            ARTEFACTS as fullscreen-desktop.png); in the first shop a click on
 #            the black border buys nothing, one on the fitted torpedo buys it.
 #   switch   a 2048x1536 screen, recording a demo in a window: Alt+Enter in
-#            the mission makes it full screen at the desktop's size (the
-#            mission drawn doubled) and keeps the choice in the settings file;
-#            the replay tool plays the demo to the same lines.
+#            the briefing makes it full screen and back without closing it;
+#            in the mission's pause it makes it full screen at the desktop's
+#            size (the mission drawn doubled, going on after P) and keeps the
+#            choice in the settings file; the replay tool plays the demo to
+#            the same lines.
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
 MODE=$2
@@ -141,15 +143,31 @@ switch)
   # Without a window manager the keys go to the window under the pointer.
   mouse_to 512 384 || fail "the pointer did not move"
   wait_until 20 briefing_typed 1 || fail "the briefing was not typed out"
+  # In the briefing: full screen and back; its Enter closes nothing.
+  alt_enter() {
+    xdotool keydown alt
+    key_tap Return
+    xdotool keyup alt
+  }
+  alt_enter
+  wait_until 10 briefing_typed 2 || fail "the briefing is not drawn doubled after Alt+Enter"
+  alt_enter
+  wait_until 10 window_is 1024x768 || fail "Alt+Enter in full screen gave no 1024x768 window"
+  # The keys' window is under the pointer (the full screen's grab may have moved it a little).
+  xdotool mousemove 512 384
+  wait_until 10 briefing_typed 1 || fail "the briefing is not drawn again in the window"
+  [ "$(count_lines "$OUT/game.out" '^Objekt 1  ')" -eq 0 ] || fail "the Enter of Alt+Enter closed the briefing"
   key_tap Return
   wait_for_count "$OUT/game.out" '^Objekt 1  ' 1 10 || fail "mission 1 did not start"
   xdotool keydown Right
   sleep 1
-  xdotool keydown alt
-  key_tap Return
-  xdotool keyup alt
+  # In the pause: full screen; the pause goes on until P.
+  key_tap p
+  sleep 0.3
+  alt_enter
   sleep 1
   xdotool keyup Right
+  key_tap p
   # The mission goes on after the switch, not paused, and takes the keys.
   key_tap f 0.5
   wait_for_count "$OUT/game.out" '^Objekt 50  ' 1 5 || fail "no torpedo fired after Alt+Enter"
