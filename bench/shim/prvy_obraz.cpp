@@ -120,10 +120,11 @@ extern "C" void blit(BITMAP *source, BITMAP *dest, int source_x, int source_y, i
 {
     static auto f = povodna<void (*)(BITMAP *, BITMAP *, int, int, int, int, int, int)>("blit");
     f(source, dest, source_x, source_y, dest_x, dest_y, w, h);
-    if (!b_obraz && dest == screen && w == SCREEN_W && h == SCREEN_H && w > 0)
+    // The screen's own size, which is the picture's also when a scaled window shows it.
+    if (!b_obraz && dest == screen && w == screen->w && h == screen->h && w > 0)
         raz(b_obraz, "prvy_obraz");
     // The status bar goes to the screen once per drawing step, at 9/10 of its height.
-    if (dest == screen && source_y == 0 && dest_x == 0 && dest_y > 0 && dest_y == SCREEN_H * 9 / 10 && w == SCREEN_W &&
-        w > 0)
+    if (dest == screen && source_y == 0 && dest_x == 0 && dest_y > 0 && dest_y == screen->h * 9 / 10 &&
+        w == screen->w && w > 0)
         zapocitaj_snimok();
 }

@@ -8,12 +8,20 @@
 # Steps per second come from the preloaded stopwatch (bench/shim/): the status
 # bar's copies to the screen, one per drawn frame, three steps each.
 #
-# Usage: screens_cpu.sh RUN_DIR SHIM [RUNS] > table.md
+# After each game the floor is measured the same way: FLOOR (bench/shim/podlaha),
+# a minimal Allegro program started as the game starts it, its main thread asleep.
+#
+# Usage: screens_cpu.sh RUN_DIR SHIM [RUNS [FLOOR]] > table.md
 # Prints a Markdown section on standard output; the medians of RUNS runs (3).
+# SCREENS_CPU_SIZE (1024x768) is the Xvfb screen, SCREENS_CPU_ARGS the game's
+# options (for instance "--windowed --scale 2" on a 2048x1536 screen).
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
 SHIM=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 RUNS=${3:-3}
+FLOOR=${4:-}
+SIZE=${SCREENS_CPU_SIZE:-1024x768}
+read -r -a GAME_ARGS <<<"${SCREENS_CPU_ARGS:-}"
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/../../tests/system/xvfb.sh"
 
@@ -50,14 +58,14 @@ wander() {
 }
 measure_moving() { measure_during wander "$1"; }
 
-xvfb_start
+xvfb_start "$SIZE"
 cd "$RUN_DIR"
 : >"$WORK/results.tsv"
 for run in $(seq 1 "$RUNS"); do
   marks=$WORK/marks$run.txt
   rm -f "$marks"
   release_everything
-  PONORKA_PRVY_OBRAZ=$marks LD_PRELOAD=$SHIM ./ponorka >"$WORK/game.out" 2>"$WORK/game.err" &
+  PONORKA_PRVY_OBRAZ=$marks LD_PRELOAD=$SHIM ./ponorka "${GAME_ARGS[@]}" >"$WORK/game.out" 2>"$WORK/game.err" &
   GAME_PID=$!
   wait_for_text "$WORK/game.out" "More sucessfully created!" 30 || fail "no start-up"
   sleep 0.3
@@ -84,9 +92,18 @@ for run in $(seq 1 "$RUNS"); do
   wait_for_exit "$GAME_PID" 10 || fail "Esc did not end the game"
   GAME_PID=
   frames=$(grep '^snimky ' "$marks" | tail -n 1)
-  # Columns: all threads and the main thread for each window, then the pace.
-  printf '%s %s %s %s %s %s %s\n' "$typing" "$typed" "$mission" "$briefing2" "$shop" "$shop_moving" \
-    "$(echo "$frames" | awk '{ printf "%.2f", 3 * $2 / $3 }')" | tr ' ' '\t' >>"$WORK/results.tsv"
+  floor="- -"
+  if [ -n "$FLOOR" ]; then
+    "$FLOOR" 8 &
+    GAME_PID=$!
+    sleep 1.5
+    floor=$(measure 5)
+    wait "$GAME_PID" || true
+    GAME_PID=
+  fi
+  # Columns: all threads and the main thread for each window, then the pace, then the floor.
+  printf '%s %s %s %s %s %s %s %s\n' "$typing" "$typed" "$mission" "$briefing2" "$shop" "$shop_moving" \
+    "$(echo "$frames" | awk '{ printf "%.2f", 3 * $2 / $3 }')" "$floor" | tr ' ' '\t' >>"$WORK/results.tsv"
   echo "run $run: $(tail -n 1 "$WORK/results.tsv")" >&2
 done
 
@@ -96,26 +113,33 @@ median() {
 all() { cut -f"$1" "$WORK/results.tsv" | paste -sd' ' | sed 's/ /, /g'; }
 verdict() { awk -v v="$1" -v b="$2" 'BEGIN { print (v + 0 <= b + 0) ? "met" : "**missed**" }'; }
 pace() { awk -v v="$1" 'BEGIN { print (v >= 198 && v <= 202) ? "met" : "**missed**" }'; }
+FLOOR_MEDIAN=$(median 14)
+# Points above the floor, when it was measured.
+above() { awk -v v="$1" -v f="$FLOOR_MEDIAN" 'BEGIN { if (f == "-" || f == "") print "-"; else printf "%.2f", v - f }'; }
 # A table row for window N (1..6): all threads in column 2N-1, the main thread in 2N.
 row() {
   local n=$1 name=$2 limit=$3 all_col=$((2 * $1 - 1)) main_col=$((2 * $1))
   local v
   v=$(median $all_col)
-  printf '| %s | %s | %s %% | %s %% | %s | %s |\n' "$name" "$limit" "$v" "$(median $main_col)" "$(all $all_col)" \
-    "$([ "$limit" = - ] && echo "" || verdict "$v" "${limit% %}")"
+  printf '| %s | %s | %s %% | %s | %s %% | %s | %s |\n' "$name" "$limit" "$v" "$(above "$v")" "$(median $main_col)" \
+    "$(all $all_col)" "$([ "$limit" = - ] && echo "" || verdict "$v" "${limit% %}")"
 }
 
-echo "## CPU per screen"
+echo "## CPU per screen${SCREENS_CPU_ARGS:+ ($SCREENS_CPU_ARGS)}"
 echo
-echo "\`bench/system/screens_cpu.sh\` ran the real game $RUNS times under Xvfb (1024 × 768, 16-bit) on"
+echo "\`bench/system/screens_cpu.sh\` ran the real game${SCREENS_CPU_ARGS:+ with \`$SCREENS_CPU_ARGS\`} $RUNS times under Xvfb (${SIZE/x/ × }, 16-bit) on"
 echo "$(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git -C "$HERE" rev-parse --short HEAD 2>/dev/null || echo unknown), and"
 echo "measured the on-processor time of the game process over a window on each screen, in percent of"
 echo "one core: every thread, and of that the game's own main thread (the others are Allegro's timer"
 echo "thread and its background thread). Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
 echo "Medians, and every run's figure for all threads:"
 echo
-echo "| Screen | Limit | All threads | Main thread | Runs | |"
-echo "|---|---|---|---|---|---|"
+echo "The floor, a minimal Allegro 4 program started as the game starts it (timer, keyboard, mouse,"
+echo "the 1024 × 768 mode, a 1 ms timer, the main thread asleep), took $FLOOR_MEDIAN % (runs: $(all 14));"
+echo "the game's own work is the figure above it."
+echo
+echo "| Screen | Limit | All threads | Above the floor | Main thread | Runs | |"
+echo "|---|---|---|---|---|---|---|"
 row 1 "First briefing, typing (2 s)" -
 row 2 "First briefing, typed out, prompt pulsing (5 s)" "10 %"
 row 3 "Mission 1, no key held (8 s)" "5 %"

@@ -13,7 +13,9 @@ const char *const SEKCIA_KLAVES = "controls";
 const char *const SEKCIA_PADU = "gamepad";
 
 static const char *const ANO_NIE[] = {"no", "yes", nullptr};
-static const char *const REZIMY[] = {"fullscreen", "windowed", nullptr};
+static const char *const REZIMY[] = {"fullscreen", "windowed", "fullscreen-desktop", nullptr};
+// A word's index is the scale: auto first, as 0.
+static const char *const MIERKY[] = {"auto", "1", "2", "3", "4", "5", "6", "7", "8", nullptr};
 const char *const JAZYKY_NASTAVENI[] = {"auto", "sk", "en", nullptr};
 
 const PolozkaNastavenia POLOZKY_NASTAVENI[] = {
@@ -21,6 +23,7 @@ const PolozkaNastavenia POLOZKY_NASTAVENI[] = {
     {"sound", "enabled", 0, 0, ANO_NIE, &Nastavenia::zvuk},
     {"sound", "volume", 0, 100, nullptr, &Nastavenia::hlasitost},
     {"display", "mode", 0, 0, REZIMY, &Nastavenia::rezim},
+    {"display", "scale", 0, 0, MIERKY, &Nastavenia::mierka},
     {"game", "language", 0, 0, JAZYKY_NASTAVENI, &Nastavenia::jazyk},
 };
 const int POCET_POLOZIEK = (int)(sizeof(POLOZKY_NASTAVENI) / sizeof(POLOZKY_NASTAVENI[0]));

@@ -14,6 +14,7 @@ struct Nastavenia {
     int zvuk = 1;         // [sound] enabled: 1 yes, 0 no
     int hlasitost = 100;  // [sound] volume, percent
     int rezim = 0;        // [display] mode: an index into its words (RezimObrazovky)
+    int mierka = 1;       // [display] scale: 0 auto, 1..8 (the index of its word)
     int jazyk = 0;        // [game] language: an index into JAZYKY_NASTAVENI; 0 follows the locale
 
     bool operator==(const Nastavenia &n) const;

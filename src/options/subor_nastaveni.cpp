@@ -270,6 +270,11 @@ int rezim_hry(const Volby &v)
     return v.rezim != REZIM_NEZADANY ? v.rezim : nastavenia.n.rezim;
 }
 
+int mierka_hry(const Volby &v)
+{
+    return v.mierka != MIERKA_NEZADANA ? v.mierka : nastavenia.n.mierka;
+}
+
 bool zvuk_hry(const Volby &v)
 {
     return v.zvuk && nastavenia.n.zvuk;

@@ -55,6 +55,7 @@ bool uloz_nastavenia_hry(FILE *err);
 
 // What this run plays with: the command line's choice, else the file's.
 int rezim_hry(const Volby &v);
+int mierka_hry(const Volby &v);
 bool zvuk_hry(const Volby &v);
 
 #endif

@@ -27,6 +27,7 @@ const PopisAkcie AKCIE_HRY[AKCIE] = {
     {"turn_about", N_("obrat"), "SPACE", {KEY_SPACE, 0}, {vstup_tlacidla(3), 0}},
     {"pause", N_("pauza"), nullptr, {KEY_P, 0}, {vstup_tlacidla(7), 0}},
     {"controls", N_("ovladanie"), nullptr, {KEY_F1, 0}, {0, 0}},
+    {"screenshot", N_("snimka obrazovky"), nullptr, {KEY_F12, 0}, {0, 0}},
     {"seek_back", N_("demo: dozadu"), nullptr, {KEY_LEFT, 0}, {0, 0}},
     {"seek_forward", N_("demo: dopredu"), nullptr, {KEY_RIGHT, 0}, {0, 0}},
     {"previous_mission", N_("demo: predosla misia"), nullptr, {KEY_PGUP, 0}, {0, 0}},
@@ -40,7 +41,7 @@ const PopisAkcie AKCIE_HRY[AKCIE] = {
 // Where an action acts: in play, in a demo's playback, or in both.
 static int kde(int akcia)
 {
-    if (akcia == AKCIA_PAUZA || akcia == AKCIA_KARTA)
+    if (akcia == AKCIA_PAUZA || akcia == AKCIA_KARTA || akcia == AKCIA_SNIMKA)
         return 3;
     return akcia >= AKCIA_DOZADU ? 2 : 1;
 }

@@ -25,6 +25,7 @@ enum Akcia {
     AKCIA_OTOC,
     AKCIA_PAUZA,
     AKCIA_KARTA,
+    AKCIA_SNIMKA,
     // A demo being played (--playdemo); the pause above pauses it too.
     AKCIA_DOZADU,
     AKCIA_DOPREDU,

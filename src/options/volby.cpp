@@ -14,8 +14,22 @@ const Volba volby_tabulka[] = {
     {"--help", nullptr, "show this help and exit", [](Volby &v, const char *) { v.pomoc = true; }},
     {"--version", nullptr, "show the version number and exit", [](Volby &v, const char *) { v.verzia = true; }},
     {"--windowed", nullptr, "play in a 1024x768 window", [](Volby &v, const char *) { v.rezim = REZIM_OKNO; }},
-    {"--fullscreen", nullptr, "play full screen, in a window when that fails (the default)",
+    {"--fullscreen", nullptr,
+     "play full screen by a mode switch; without the switch when that fails, then in a window (the default)",
      [](Volby &v, const char *) { v.rezim = REZIM_CELA_OBRAZOVKA; }},
+    {"--fullscreen-desktop", nullptr,
+     "play full screen at the desktop's size, the picture scaled to fit with its shape kept (no mode switch)",
+     [](Volby &v, const char *) { v.rezim = REZIM_PLOCHA; }},
+    {"--scale", "N", "a window N times 1024x768, N from 1 to 8, or auto: the largest that fits the desktop",
+     [](Volby &v, const char *hodnota) {
+         int n = -1;
+         if (strcmp(hodnota, "auto") == 0)
+             n = MIERKA_AUTO;
+         else if (hodnota[0] >= '1' && hodnota[0] <= '0' + NAJVACSIA_MIERKA && hodnota[1] == '\0')
+             n = hodnota[0] - '0';
+         v.mierka = n;
+         v.zla_mierka = n < 0 ? hodnota : "";
+     }},
     {"--nosound", nullptr, "start no sound driver at all", [](Volby &v, const char *) { v.zvuk = false; }},
     {"--lang", "CODE", "show the game's texts in the language CODE (en, sk), not the locale's",
      [](Volby &v, const char *hodnota) { v.jazyk = hodnota; }},
@@ -61,6 +75,8 @@ const Klaves klavesy_tabulka[] = {
     {"Mouse", "buy torpedoes and decoys in the shop, leave with CONTINUE"},
     {"P", "pause a mission, and resume it (a window that loses the focus pauses too)"},
     {"F1", "the controls card: every key and pad input, and changing them (Esc or F1 closes it)"},
+    {"F12", "save a screenshot of the game's picture (1024x768 PNG) in the pictures folder's Ponorka folder"},
+    {"Alt+Enter", "switch between a window and full screen, on any screen; the choice is kept in the settings"},
     {"Esc", "leave the game on any screen: the summary is printed as at the end"},
     {"Left / Right", "in --playdemo: seek back / forward 10 seconds of game time"},
     {"PgUp / PgDn", "in --playdemo: to the start of the previous / next mission"},
@@ -238,6 +254,8 @@ int citaj_volby(int argc, char **argv, Volby &v, FILE *out, FILE *err)
         return chyba(err, "a demo plays the campaign it was recorded with: no --campaign with it");
     if (v.bez_nastaveni && !v.subor_nastaveni.empty())
         return chyba(err, "only one of --config and --no-config");
+    if (!v.zla_mierka.empty())
+        return chyba(err, "--scale takes 1 to 8 or auto, not '" + v.zla_mierka + "'");
     if (v.pomoc) {
         vypis_pomoc(out);
         return KOD_OK;

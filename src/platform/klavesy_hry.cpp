@@ -4,11 +4,12 @@
 
 #include <allegro.h>
 
+#include "platform/budik.h"
 #include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 
 // Read by the input threads, written by the main thread when the bindings change.
-static std::atomic<int> klavesy[KLAVESY_HRY][2] = {{KEY_P, 0}, {KEY_F1, 0}};
+static std::atomic<int> klavesy[KLAVESY_HRY][2] = {{KEY_P, 0}, {KEY_F1, 0}, {KEY_F12, 0}};
 static std::atomic<int> vstupy[KLAVESY_HRY][2] = {};
 
 void nastav_klavesy_hry(KlavesaHry k, int klavesa1, int klavesa2)
@@ -33,9 +34,15 @@ int vstup_hry(KlavesaHry k, int i)
     return vstupy[k][i];
 }
 
+static std::atomic<int> snimky{0};
+static std::atomic<int> prepnutia{0};
+
 void stlacena_klavesa_hry(KlavesaHry k)
 {
-    if (k == HRA_KARTA)
+    if (k == HRA_SNIMKA) {
+        snimky++;
+        zobud();
+    } else if (k == HRA_KARTA)
         stlacena_karta();
     else if (!karta_otvorena())
         stlacene_p();
@@ -71,4 +78,34 @@ int dalsia_stlacena()
     if (precitane == n)
         return 0;
     return stlacene[precitane++ % STLACENI];
+}
+
+void stlaceny_alt_enter()
+{
+    prepnutia++;
+    zobud();
+}
+
+static bool vezmi(std::atomic<int> &ziadosti)
+{
+    int n = ziadosti.load();
+    while (n > 0)
+        if (ziadosti.compare_exchange_weak(n, n - 1))
+            return true;
+    return false;
+}
+
+bool ziadost_snimky()
+{
+    return vezmi(snimky);
+}
+
+bool ziadost_prepnutia()
+{
+    return vezmi(prepnutia);
+}
+
+bool obraz_ziadany()
+{
+    return snimky > 0 || prepnutia > 0;
 }

@@ -21,7 +21,12 @@ static void klavesa(int scancode)
     int kod = scancode & 0x7f;
     bool opakovanie = !pustena && dole[kod];
     dole[kod] = !pustena;
-    if (karta_otvorena()) {
+    // Alt+Enter switches on every screen, the card's too, and is no Enter there.
+    bool alt = dole[KEY_ALT] || dole[KEY_ALTGR];
+    if (alt && (kod == KEY_ENTER || kod == KEY_ENTER_PAD)) {
+        if (!pustena && !opakovanie)
+            stlaceny_alt_enter();
+    } else if (karta_otvorena()) {
         // The open card takes every key, Esc too.
         if (!pustena)
             klavesa_pre_kartu(kod, opakovanie);
@@ -33,6 +38,8 @@ static void klavesa(int scancode)
             stlacena_klavesa_hry(HRA_PAUZA);
         else if (je_klavesa_hry(HRA_KARTA, kod))
             stlacena_klavesa_hry(HRA_KARTA);
+        else if (je_klavesa_hry(HRA_SNIMKA, kod))
+            stlacena_klavesa_hry(HRA_SNIMKA);
     }
     zobud();
 }
@@ -72,4 +79,10 @@ void sleduj_udalosti()
     // A full screen that cannot switch away refuses these; nothing to pause for then.
     set_display_switch_callback(SWITCH_IN, fokus_dnu);
     set_display_switch_callback(SWITCH_OUT, fokus_von);
+}
+
+void prestan_sledovat_prepnutie()
+{
+    remove_display_switch_callback(fokus_dnu);
+    remove_display_switch_callback(fokus_von);
 }

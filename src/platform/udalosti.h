@@ -9,4 +9,8 @@
 // Call once the keyboard, the mouse and the graphics mode are set up.
 void sleduj_udalosti();
 
+// Lets go of the window's focus callbacks while the game changes its own
+// mode; sleduj_udalosti takes them again.
+void prestan_sledovat_prepnutie();
+
 #endif

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "display/obraz.h"
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
@@ -72,7 +73,8 @@ BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *pismo, 
 
 bool briefing_enter()
 {
-    return key[KEY_ENTER] || key[KEY_ENTER_PAD];
+    // Alt+Enter switches the screen and closes nothing.
+    return (key[KEY_ENTER] || key[KEY_ENTER_PAD]) && !key[KEY_ALT] && !key[KEY_ALTGR];
 }
 
 void briefing_tik(BriefingStav &s)
@@ -88,6 +90,15 @@ void briefing_tik(BriefingStav &s)
         if (s.odhalene < s.dlzka)
             s.odhalene++;
     }
+}
+
+// Opaque text paints the same pixels whatever lies under them, so a pass with
+// the last one's characters and prompt colour would paint nothing new.
+static bool text_nepriehladny()
+{
+    int mod = alfont_text_mode(0);
+    alfont_text_mode(mod);
+    return mod >= 0;
 }
 
 void briefing_kresli(BriefingStav &s)
@@ -122,6 +133,7 @@ void briefing_kresli(BriefingStav &s)
 
     if (!s.nakreslene) {
         blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+        prezentuj_cast(0, 0, width, height);
         s.nakreslene = true;
         return;
     }
@@ -131,6 +143,17 @@ void briefing_kresli(BriefingStav &s)
     int hore = s.r.text_y - s.r.riadok;
     blit(s.buffer, screen, vpravo, hore, vpravo, hore, width - vpravo, height - hore);
     blit(s.buffer, screen, 0, pod, 0, pod, vpravo, height - pod);
+    // Only what changed goes on to a scaled screen: opaque text changes only on
+    // the line being typed, and the prompt pulses; text drawn over itself
+    // without a background changes wherever it stands.
+    int prompt = s.r.prompt_y - 4;
+    if (text_nepriehladny()) {
+        prezentuj_cast(vpravo, y - 2, width - vpravo, s.r.riadok + 6);
+        prezentuj_cast(0, prompt, width, height - prompt);
+    } else {
+        prezentuj_cast(vpravo, hore, width - vpravo, height - hore);
+        prezentuj_cast(0, pod, vpravo, height - pod);
+    }
 }
 
 void briefing_pass(BriefingStav &s)
@@ -139,13 +162,10 @@ void briefing_pass(BriefingStav &s)
     briefing_kresli(s);
 }
 
-// Opaque text paints the same pixels whatever lies under them, so a pass with
-// the last one's characters and prompt colour would paint nothing new.
-static bool text_nepriehladny()
+// Enter held, with Alt or without.
+static bool enter_drzany()
 {
-    int mod = alfont_text_mode(0);
-    alfont_text_mode(mod);
-    return mod >= 0;
+    return key[KEY_ENTER] || key[KEY_ENTER_PAD];
 }
 
 void briefing(ALFONT_FONT *pismo, int color, char *text)
@@ -184,7 +204,7 @@ void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
         // An Enter held when the controls card closes closes no briefing until let go.
         bool enter_zamknuty = false;
         auto enter = [&] {
-            if (!briefing_enter())
+            if (!enter_drzany())
                 enter_zamknuty = false;
             return briefing_enter() && !enter_zamknuty;
         };
@@ -194,6 +214,9 @@ void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
                 karta();
                 enter_zamknuty = briefing_enter();
             }
+            // The Enter of Alt+Enter, still held after Alt, closes no briefing until let go.
+            if (obsluz_obraz())
+                enter_zamknuty = enter_drzany();
             int odhalene = s.odhalene;
             int prompt = makecol(s.uroven, s.uroven, s.uroven);
             briefing_tik(s);
@@ -204,8 +227,10 @@ void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
                 napisane = ido;
             // Asleep until a tick brings something new or a key ends the screen.
             if (casovac)
-                cakaj_kym(
-                    [&] { return ms != 0 || briefing_enter() != enter_zamknuty || karta_caka() || odchod_ziadany(); });
+                cakaj_kym([&] {
+                    return ms != 0 || enter_drzany() != enter_zamknuty || karta_caka() || obraz_caka() ||
+                           odchod_ziadany();
+                });
         }
 
         if (casovac)

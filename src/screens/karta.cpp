@@ -4,10 +4,12 @@
 
 #include <allegro.h>
 
+#include "display/obraz.h"
 #include "options/subor_nastaveni.h"
 #include "platform/budik.h"
 #include "platform/gamepad.h"
 #include "platform/odchod.h"
+#include "platform/rozlisenie.h"
 #include "platform/ziadost_karty.h"
 #include "screens/karta_kresba.h"
 #include "screens/karta_stav.h"
@@ -31,22 +33,26 @@ void karta()
     int zona = nastavenia.n.mrtva_zona;
 
     // What the card covers comes back when it closes; it draws in a copy.
-    BITMAP *pod = create_bitmap(SCREEN_W, SCREEN_H);
-    BITMAP *buffer = create_bitmap(SCREEN_W, SCREEN_H);
-    KartaPisma pisma = nacitaj_pisma_karty(SCREEN_H);
+    BITMAP *pod = create_bitmap(sirka_obrazu(), vyska_obrazu());
+    BITMAP *buffer = create_bitmap(sirka_obrazu(), vyska_obrazu());
+    KartaPisma pisma = nacitaj_pisma_karty(vyska_obrazu());
     if (pod)
-        blit(screen, pod, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+        blit(screen, pod, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
 
     otvor_kartu(true);
     ziadost_karty();
     StavPadu pred = stav_padu();
     while (!s.zatvorena && !odchod_ziadany()) {
         if (buffer && pod) {
-            blit(pod, buffer, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+            blit(pod, buffer, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
             nakresli_kartu(buffer, s, pisma, pad);
-            blit(buffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+            blit(buffer, screen, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
+            prezentuj();
         }
-        cakaj_kym([&] { return klavesy_karty_cakaju() || karta_caka() || stav_padu() != pred || odchod_ziadany(); });
+        cakaj_kym([&] {
+            return klavesy_karty_cakaju() || karta_caka() || stav_padu() != pred || obraz_caka() || odchod_ziadany();
+        });
+        obsluz_obraz();
         for (int k; (k = dalsia_klavesa_karty()) != 0;)
             karta_klavesa(s, k);
         StavPadu teraz = stav_padu();
@@ -61,8 +67,10 @@ void karta()
     otvor_kartu(false);
     ziadost_karty();
 
-    if (pod)
-        blit(pod, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    if (pod) {
+        blit(pod, screen, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
+        prezentuj();
+    }
     uvolni_pisma_karty(pisma);
     if (buffer)
         destroy_bitmap(buffer);

@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <string>
 
+#include "display/obraz.h"
 #include "options/subor_nastaveni.h"
 #include "platform/budik.h"
 #include "platform/odchod.h"
 #include "platform/preklad.h"
+#include "platform/rozlisenie.h"
 #include "platform/ziadost_karty.h"
 #include "platform/ziadost_pauzy.h"
 #include "screens/karta.h"
@@ -36,13 +38,14 @@ void pauza()
     // mission draws with keep their sizes.
     ALFONT_FONT *pismo = alfont_load_font("data/fonts/copperlate.ttf");
     if (pismo)
-        alfont_set_font_size(pismo, (int)(SCREEN_H / (long double)21.333333));
+        alfont_set_font_size(pismo, (int)(vyska_obrazu() / (long double)21.333333));
     ALFONT_FONT *male = alfont_load_font("data/fonts/trebuchet.ttf");
     if (male)
-        alfont_set_font_size(male, SCREEN_H / 48);
+        alfont_set_font_size(male, vyska_obrazu() / 48);
     const char *klavesa = meno_klavesy(nastavenia.n.vazby.klavesy[AKCIA_KARTA][0]);
     std::string riadok = klavesa ? std::string(klavesa) + preloz(": ovladanie") : "";
     nakresli_pauzu(screen, pismo, male, riadok.empty() ? nullptr : riadok.c_str());
+    prezentuj();
     alfont_destroy_font(pismo);
     alfont_destroy_font(male);
 
@@ -51,7 +54,8 @@ void pauza()
         if (ziadost_karty())
             karta();
         else
-            cakaj_kym([] { return pauza_sa_zmenila() || karta_caka() || odchod_ziadany(); });
+            cakaj_kym([] { return pauza_sa_zmenila() || karta_caka() || obraz_caka() || odchod_ziadany(); });
+        obsluz_obraz();
     }
 }
 

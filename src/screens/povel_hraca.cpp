@@ -91,6 +91,8 @@ void pouzi_vazby()
     nastav_klavesy_hry(HRA_KARTA, n.vazby.klavesy[AKCIA_KARTA][0], n.vazby.klavesy[AKCIA_KARTA][1]);
     nastav_vstupy_hry(HRA_PAUZA, n.vazby.vstupy[AKCIA_PAUZA][0], n.vazby.vstupy[AKCIA_PAUZA][1]);
     nastav_vstupy_hry(HRA_KARTA, n.vazby.vstupy[AKCIA_KARTA][0], n.vazby.vstupy[AKCIA_KARTA][1]);
+    nastav_klavesy_hry(HRA_SNIMKA, n.vazby.klavesy[AKCIA_SNIMKA][0], n.vazby.klavesy[AKCIA_SNIMKA][1]);
+    nastav_vstupy_hry(HRA_SNIMKA, n.vazby.vstupy[AKCIA_SNIMKA][0], n.vazby.vstupy[AKCIA_SNIMKA][1]);
     nastav_mrtvu_zonu(n.mrtva_zona);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "display/obraz.h"
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
@@ -73,18 +74,34 @@ ObchodStav obchod_stav(BITMAP *buffer, ALFONT_FONT *continue_font, ALFONT_FONT *
     s.demo_x = s.demo_y = 0;
     s.demo_tlacidlo = false;
     s.kurzor = nullptr;
+    s.pod_kurzorom = nullptr;
+    s.kurzor_x = s.kurzor_y = 0;
+    s.kurzor_nakresleny = false;
+    s.prezentovany = false;
     return s;
+}
+
+// The live mouse in the picture's pixels; off the picture (on the black
+// around a scaled one) it is on nothing.
+static void mys_v_obchode(int &x, int &y)
+{
+    if (!mys_v_obraze(mouse_x, mouse_y, x, y))
+        x = y = -1;
 }
 
 // The pointer as the pass sees it: Allegro's live mouse, or the demo's own.
 static int mys_x(const ObchodStav &s)
 {
-    return s.demo_mys ? s.demo_x : mouse_x;
+    int x, y;
+    mys_v_obchode(x, y);
+    return s.demo_mys ? s.demo_x : x;
 }
 
 static int mys_y(const ObchodStav &s)
 {
-    return s.demo_mys ? s.demo_y : mouse_y;
+    int x, y;
+    mys_v_obchode(x, y);
+    return s.demo_mys ? s.demo_y : y;
 }
 
 static bool mys_stlacena(const ObchodStav &s)
@@ -125,10 +142,34 @@ static BITMAP *obrazok_polozky(BITMAP *const obrazky[], bool kupitelna, bool ozn
     return obrazky[OBRAZOK_NEOZNACENY];
 }
 
+// Allegro's pointer, drawn by the pass at the mouse's place in the picture,
+// its focus there as Allegro draws it.
+static void nakresli_kurzor(ObchodStav &s)
+{
+    int x, y;
+    if (mouse_sprite == nullptr || !mys_v_obraze(mouse_x, mouse_y, x, y))
+        return;
+    if (s.pod_kurzorom == nullptr)
+        s.pod_kurzorom = create_bitmap(mouse_sprite->w, mouse_sprite->h);
+    if (s.pod_kurzorom == nullptr)
+        return;
+    s.kurzor_x = x - mouse_x_focus;
+    s.kurzor_y = y - mouse_y_focus;
+    blit(s.buffer, s.pod_kurzorom, s.kurzor_x, s.kurzor_y, 0, 0, s.pod_kurzorom->w, s.pod_kurzorom->h);
+    draw_sprite(s.buffer, mouse_sprite, s.kurzor_x, s.kurzor_y);
+    s.kurzor_nakresleny = true;
+}
+
 void shop_pass(ObchodStav &s)
 {
     const ObchodRozmery &r = s.r;
     show_mouse(NULL);
+    // Where the pointer was: the real screen gets that back with the panel.
+    bool bol_kurzor = s.kurzor_nakresleny;
+    int stary_x = s.kurzor_x, stary_y = s.kurzor_y;
+    if (s.kurzor_nakresleny && s.pod_kurzorom)
+        blit(s.pod_kurzorom, s.buffer, 0, 0, s.kurzor_x, s.kurzor_y, s.pod_kurzorom->w, s.pod_kurzorom->h);
+    s.kurzor_nakresleny = false;
 
     // Decided once: a purchase in this pass does not grey an item out until the next.
     bool torpedo_kupitelne = *s.peniaze >= s.cena_torpedo;
@@ -189,10 +230,27 @@ void shop_pass(ObchodStav &s)
     if (s.demo_mys) {
         if (s.kurzor)
             draw_sprite(s.buffer, s.kurzor, s.demo_x, s.demo_y);
+    } else if (obraz_presunuty()) {
+        nakresli_kurzor(s);
     } else {
         show_mouse(s.buffer);
     }
     blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+    // A scaled screen gets the whole picture once, then what a pass redraws:
+    // the panel and the pointer's old and new places.
+    if (!s.prezentovany) {
+        prezentuj_cast(0, 0, width, height);
+        s.prezentovany = true;
+    } else {
+        prezentuj_cast(r.panel_x1, r.panel_y1, r.panel_x2 - r.panel_x1 + 1, r.panel_y2 - r.panel_y1 + 1);
+        if (bol_kurzor)
+            prezentuj_cast(stary_x, stary_y, s.pod_kurzorom->w, s.pod_kurzorom->h);
+        if (s.kurzor_nakresleny)
+            prezentuj_cast(s.kurzor_x, s.kurzor_y, s.pod_kurzorom->w, s.pod_kurzorom->h);
+    }
+    // A switch drew the whole picture itself; the next pass starts afresh all the same.
+    if (obsluz_obraz())
+        s.prezentovany = false;
 }
 
 // What a pass reads of the world outside it. A pass that reads the same as
@@ -298,7 +356,11 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
             // Asleep until the pointer, its button or the purchase gate
             // changes, or the last pass left something to redraw.
             if (casovac && !prvy)
-                cakaj_kym([&] { return ine(obchod_vstup(s), pred_passom) || karta_caka() || odchod_ziadany(); });
+                cakaj_kym([&] {
+                    return ine(obchod_vstup(s), pred_passom) || karta_caka() || obraz_caka() || odchod_ziadany();
+                });
+            // A switch or a screenshot's note: the pass below puts the picture up again.
+            obsluz_obraz();
             if (odchod_ziadany())
                 break;
             // The card covers the shop; the next pass draws it whole again.
@@ -320,6 +382,7 @@ void shop(int *money, int torpedo_price, int navnada_price, int unused1, int unu
     show_mouse(NULL);
     set_mouse_sprite(NULL);
 
+    znic(s.pod_kurzorom);
     znic(kurzor);
     znic(dok);
     for (int i = 0; i < OBRAZKY_POLOZKY; i++) {

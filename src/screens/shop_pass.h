@@ -49,6 +49,12 @@ struct ObchodStav {
     int demo_x, demo_y;
     bool demo_tlacidlo;
     BITMAP *kurzor;
+    // On a scaled screen the pass draws the live pointer itself, where the
+    // mouse is in the picture, and puts back what it covered on the next pass.
+    BITMAP *pod_kurzorom;  // made on the first such pass; freed by the shop
+    int kurzor_x, kurzor_y;
+    bool kurzor_nakresleny;
+    bool prezentovany;  // the whole picture has been presented once
 };
 
 // Fresh pass state: not done, CONTINUE label grey. Images start null.

@@ -1,7 +1,9 @@
 #include "simulation/frame_loop.h"
 
+#include "display/obraz.h"
 #include "objects/povel.h"
 #include "platform/casovac.h"
+#include "platform/rozlisenie.h"
 #include "simulation/combat.h"
 #include "simulation/fire_control.h"
 #include "simulation/status_bar.h"
@@ -30,7 +32,10 @@ void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
     svet.Krok();
     if (kedy_vykresli == 3) {
         // The screen gets the bar drawn on the previous drawing step.
-        blit(hra.stavovy_riadok, screen, 0, 0, 0, SCREEN_H * 9 / 10, SCREEN_W, (int)((long double)SCREEN_H / 10.0));
+        blit(hra.stavovy_riadok, screen, 0, 0, 0, vyska_obrazu() * 9 / 10, sirka_obrazu(),
+             (int)((long double)vyska_obrazu() / 10.0));
+        // The frame is whole: the real screen gets it (nothing to do at the picture's own size).
+        prezentuj();
 
         Ponorka &hrac = svet.GetHrac();
         int zdravie = ukazovatel(hrac.GetHealth(), hrac.GetMax_health());
@@ -38,8 +43,9 @@ void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
                       naboj(hrac, 2), naboj(hrac, 3), hrac.GetTorpedo(), hrac.GetNavnada(), hra.kroky / 100,
                       hrac.GetMoney(), true, makecol(255, 255, 0), makecol(128, 128, 128));
         kedy_vykresli = 0;
+        // A scaled screen's presentation counts towards the wait.
         if (!hra.bez_cakania)
-            pockaj(pockaj_ticks(SCREEN_W));
+            pockaj(MAX(0, pockaj_ticks(sirka_obrazu()) - cas_prezentacie()));
     }
     kedy_vykresli++;
     hra.kroky++;

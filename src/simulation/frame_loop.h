@@ -14,7 +14,7 @@ extern int kedy_vykresli;
 // Surfaces and fonts the frame loop draws with; owned by the main routine.
 struct Hra {
     BITMAP *pozadie;              // generated sea background, 1024 x 768
-    BITMAP *stavovy_riadok;       // status-bar bitmap, SCREEN_W x SCREEN_H / 10
+    BITMAP *stavovy_riadok;       // status-bar bitmap, the picture's width x its height / 10
     ALFONT_FONT *pismo;           // status-bar font
     ALFONT_FONT *pismo_briefing;  // briefing font
     int kroky;                    // step counter, never reset between missions

@@ -2,6 +2,7 @@
 
 #include "simulation/status_bar.h"
 
+#include "platform/rozlisenie.h"
 #include "text/alfont.h"
 
 void drawBorder(BITMAP *bmp, int x1, int y1, int x2, int y2, int color)
@@ -52,8 +53,8 @@ void drawProgressBar(BITMAP *bmp, int x, int y, int w, int h, int r1, int g1, in
 void drawStatusBar(BITMAP *bmp, ALFONT_FONT *pismo, int health, int navnada, int torpedo1, int torpedo2, int torpedo3,
                    int torpedo4, int torpeda, int navnady, int cas, int peniaze, bool, int color1, int color2)
 {
-    const int W = SCREEN_W;
-    const int H = SCREEN_H / 10;
+    const int W = sirka_obrazu();
+    const int H = vyska_obrazu() / 10;
 
     // The decimal divisors are doubles, divided in extended precision: 1024 / 51.2
     // falls just short of 20 and the bar is laid out with 19.

@@ -8,6 +8,7 @@
 #include <allegro.h>
 
 #include "demo/demo_hra.h"
+#include "display/obraz.h"
 #include "options/priecinok_dat.h"
 #include "options/subor_nastaveni.h"
 #include "options/volby.h"
@@ -48,14 +49,17 @@ static void vypis_suhrn(Spravca &svet, Hra &hra)
     fflush(stdout);
 }
 
-// Full screen as intended; a desktop that cannot switch modes still gets a window, and
-// --windowed (or the settings file's mode) asks for the window alone.
+// Full screen as intended; a desktop that cannot switch modes still gets full
+// screen at its own size, or a window. --windowed, --fullscreen-desktop and
+// --scale (or the settings file's display) ask for the others.
 static bool nastav_grafiku()
 {
     set_color_depth(16);
-    if (rezim_hry(volby) != REZIM_OKNO && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, width, height, 0, 0) == 0)
-        return true;
-    return set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) == 0;
+    if (!nastav_zobrazenie(rezim_hry(volby), mierka_hry(volby)))
+        return false;
+    // Allegro leaves at exit by a mode of its own, which must find its screen.
+    atexit(vrat_obrazovku);
+    return true;
 }
 
 // The graphics message with the library's own error text, and on standard error
@@ -98,10 +102,10 @@ static int hraj(DemoHry &demo, const Kampan &kampan)
 
     hra.pismo = alfont_load_font("data/fonts/formal.ttf");
     hra.pismo_briefing = alfont_load_font("data/fonts/trebuchet.ttf");
-    alfont_set_font_size(hra.pismo, (int)((long double)SCREEN_H / 36.923076));
-    alfont_set_font_size(hra.pismo_briefing, (int)((long double)SCREEN_H / 36.923076));
+    alfont_set_font_size(hra.pismo, (int)((long double)vyska_obrazu() / 36.923076));
+    alfont_set_font_size(hra.pismo_briefing, (int)((long double)vyska_obrazu() / 36.923076));
 
-    hra.stavovy_riadok = create_bitmap(SCREEN_W, (int)((long double)SCREEN_H / 10.0));
+    hra.stavovy_riadok = create_bitmap(sirka_obrazu(), (int)((long double)vyska_obrazu() / 10.0));
     clear_bitmap(hra.stavovy_riadok);
 
     HraNaObrazovke obrazovky;
@@ -186,6 +190,7 @@ int pokus_main()
     pouzi_vazby();
 
     int vysledok = hraj(demo, kampan);
+    vrat_obrazovku();
     zastav_pad();
     alfont_exit();
     return vysledok;

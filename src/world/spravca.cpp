@@ -6,6 +6,7 @@
 #include "objects/nepriatelia.h"
 #include "objects/strela.h"
 #include "objects/vybuch.h"
+#include "platform/rozlisenie.h"
 
 int ked_vykresli = 1;
 
@@ -388,9 +389,9 @@ void Spravca::Krok()
 
     if (kresli) {
         if (screen) {
-            // The mode's size; a memory bitmap standing in for the screen has no mode.
-            int w = gfx_driver ? SCREEN_W : screen->w;
-            int h = gfx_driver ? SCREEN_H : screen->h;
+            // The picture's size; a memory bitmap standing in for the screen has no mode.
+            int w = gfx_driver ? sirka_obrazu() : screen->w;
+            int h = gfx_driver ? vyska_obrazu() : screen->h;
             int vyska = (int)(h * 9 / 10.0);
             // At 1024 x 768 the stretch is 1:1; a plain blit gives the same pixels far faster.
             if (w == 1024 && vyska == 691)

@@ -286,7 +286,8 @@ TEST(Nastavenia, BadInputWarnsOnceAndKeepsTheDefault)
         {"[gamepad]\ndead_zone = lots\n", "ponorka: S:2: dead_zone = lots is not a number; using the default 32\n",
          [&](const Nastavenia &n) { return n.mrtva_zona == 32; }},
         {"[display]\nmode = huge\n",
-         "ponorka: S:2: mode = huge is not one of fullscreen, windowed; using the default fullscreen\n",
+         "ponorka: S:2: mode = huge is not one of fullscreen, windowed, fullscreen-desktop; using the default "
+         "fullscreen\n",
          [&](const Nastavenia &n) { return n.rezim == REZIM_CELA_OBRAZOVKA; }},
         {"[game]\nlanguage = fr\n", "ponorka: S:2: language = fr is not one of auto, sk, en; using the default auto\n",
          [&](const Nastavenia &n) { return n.jazyk == 0; }},

@@ -51,14 +51,16 @@ check_usage_error "option '--data' needs an argument DIR" --windowed --data
 check_usage_error "option '--nosound' takes no argument" --nosound=yes
 check_usage_error "unexpected argument 'extra'" extra
 check_usage_error "a demo plays the campaign it was recorded with" --campaign tri_noci --playdemo x.demo
+check_usage_error "--scale takes 1 to 8 or auto, not '9'" --scale 9
+check_usage_error "--scale takes 1 to 8 or auto, not '2x'" --windowed --scale=2x
 check_usage_error "only one of --config and --no-config" --config "$OUT/a.cfg" --no-config
 check_usage_error "--config '$OUT' names a folder, not a file" --config "$OUT"
 check_usage_error "--config '$OUT/none/a.cfg': its folder $OUT/none does not exist" --config "$OUT/none/a.cfg"
 check_usage_error "option '--lang' needs a language code such as en or sk, not '../en'" --lang ../en
 
 # Every playing option is accepted and the game goes on to the display, which is missing.
-for args in --windowed --fullscreen --nosound "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound" "--lang en" \
-  --lang=sk; do
+for args in --windowed --fullscreen --fullscreen-desktop "--scale 8" "--windowed --scale=auto" --nosound \
+  "--data $RUN_DIR" "--data=$RUN_DIR --windowed --nosound" "--lang en" --lang=sk; do
   # shellcheck disable=SC2086
   run $args
   [ "$RC" -eq 1 ] || fail "'$args' without a display exits with $RC, not 1"

@@ -1,6 +1,7 @@
 # Shared by the system tests: a private Xvfb at exactly 1024x768 in 16-bit colour,
 # key auto-repeat off, on a display number the server picks itself.
-# Usage: source this file, then `xvfb_start`; DISPLAY is exported and XVFB_PID set.
+# Usage: source this file, then `xvfb_start [WxH]` (another screen size);
+# DISPLAY is exported and XVFB_PID and XVFB_W set.
 
 # No test reads or writes the settings of whoever runs it: until a test picks
 # a folder of its own (game_test_frame does), the settings folder is one that
@@ -12,11 +13,13 @@ unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
 
 xvfb_start() {
+  local size=${1:-1024x768}
+  XVFB_W=${size%x*}
   # The server writes its display number into a pipe in a folder of this run's own.
   local dir
   dir=$(mktemp -d)
   mkfifo "$dir/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x16 -r -nolisten tcp -noreset 3>"$dir/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x16" -r -nolisten tcp -noreset 3>"$dir/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local num
   if ! read -r -t 20 num <"$dir/display"; then
@@ -98,7 +101,7 @@ screenshot() {
 # Prints "R G B" (0..255) of pixel X Y of a screenshot taken by `screenshot`.
 pixel_rgb() {
   local file=$1 x=$2 y=$3
-  od -An -tu1 -v -j $(((y * 1024 + x) * 3)) -N3 "$file.rgb" | awk '{print $1, $2, $3}'
+  od -An -tu1 -v -j $(((y * ${XVFB_W:-1024} + x) * 3)) -N3 "$file.rgb" | awk '{print $1, $2, $3}'
 }
 
 # True when pixel X Y is within 8 of R G B in every channel: the 16-bit screen
