@@ -15,6 +15,7 @@
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/klavesy_hry.h"
+#include "platform/preklad.h"
 #include "platform/rozlisenie.h"
 #include "platform/udalosti.h"
 #include "platform/ziadost_pauzy.h"
@@ -169,10 +170,10 @@ void snimka()
     std::string dovod;
     std::string cesta = uloz_snimku(screen, priecinok, dovod);
     if (!cesta.empty()) {
-        ukaz_poznamku("snimka: " + cesta);
+        ukaz_poznamku(preloz("snimka: ") + cesta);
     } else {
         fprintf(stderr, "ponorka: can't save a screenshot in %s: %s\n", priecinok.c_str(), dovod.c_str());
-        ukaz_poznamku("snimka sa neulozila: " + priecinok + ": " + dovod);
+        ukaz_poznamku(preloz("snimka sa neulozila: ") + priecinok + ": " + dovod);
     }
 }
 
