@@ -23,7 +23,7 @@ TEST(Snimka, WithoutAPicturesFolderOrTheHomeItselfTheDataFolder)
     EXPECT_EQ(priecinok_snimok("XDG_PICTURES_DIR=\"$HOME/\"\n", "/d", "/home/h"), "/d/ponorka/screenshots");
     EXPECT_EQ(priecinok_snimok("XDG_PICTURES_DIR=\"$HOME\"\n", "rel", "/home/h"),
               "/home/h/.local/share/ponorka/screenshots");
-    // A relative path is no folder of the spec's form; nor is an unquoted one.
+    // A relative path is no folder of user-dirs.dirs' form; nor is an unquoted one.
     EXPECT_EQ(priecinok_snimok("XDG_PICTURES_DIR=\"Pics\"\nXDG_PICTURES_DIR=/p\n", nullptr, "/home/h"),
               "/home/h/.local/share/ponorka/screenshots");
     EXPECT_EQ(priecinok_snimok("XDG_PICTURES_DIR=\"$HOME/P\"\n", nullptr, nullptr), "");

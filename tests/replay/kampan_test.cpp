@@ -30,8 +30,7 @@ std::string kampan(const std::string &meno)
 // The trace the last run of this test wrote.
 std::string stopa_behu()
 {
-    const testing::TestInfo *t = testing::UnitTest::GetInstance()->current_test_info();
-    return obsah(testing::TempDir() + "ponorka_replay_" + t->test_suite_name() + "_" + t->name() + ".trace");
+    return obsah(subor_testu(".trace"));
 }
 
 // A folder of this test's own, removed with the object.
