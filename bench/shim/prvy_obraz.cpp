@@ -2,8 +2,8 @@
 // moments the start-up passes its landmarks and the first full-screen copy to
 // the screen, which is the first briefing frame; each landmark is written once
 // to the file named by PONORKA_PRVY_OBRAZ as "name wall_ns cpu_ns"
-// (CLOCK_REALTIME, and the process's CPU time). It also counts the status
-// bar's copies to the screen, one per drawn frame of a mission, and at exit
+// (CLOCK_REALTIME, and the process's CPU time). It also counts the
+// background's copies into the world, one per drawn frame of a mission, and at exit
 // writes "snimky frames seconds": the frames and the time between them,
 // leaving out the gaps of the briefings and the shop. Every call goes on to
 // Allegro.
@@ -123,8 +123,9 @@ extern "C" void blit(BITMAP *source, BITMAP *dest, int source_x, int source_y, i
     // The screen's own size, which is the picture's also when a scaled window shows it.
     if (!b_obraz && dest == screen && w == screen->w && h == screen->h && w > 0)
         raz(b_obraz, "prvy_obraz");
-    // The status bar goes to the screen once per drawing step, at 9/10 of its height.
-    if (dest == screen && source_y == 0 && dest_x == 0 && dest_y > 0 && dest_y == screen->h * 9 / 10 &&
-        w == screen->w && w > 0)
+    // The background goes into the world bitmap once per drawing step (the
+    // screen gets only what changed, so its copies can't be counted).
+    if (source != screen && dest != screen && source_x == 0 && source_y == 0 && dest_x == 0 && dest_y == 0 &&
+        w == 1024 && h == 768)
         zapocitaj_snimok();
 }

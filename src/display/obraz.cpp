@@ -10,6 +10,7 @@
 
 #include "display/snimka.h"
 #include "display/umiestnenie.h"
+#include "display/zmeny.h"
 #include "options/subor_nastaveni.h"
 #include "options/volby.h"
 #include "platform/budik.h"
@@ -27,6 +28,10 @@ const int POZNAMKA_MS = 2000;
 
 BITMAP *skutocna = nullptr;  // Allegro's screen while the picture stands in for it
 BITMAP *obraz = nullptr;     // the memory picture, made with the first mode
+// The picture as the real screen shows it, so that only what changed is shown
+// again; not valid after anything else put pixels on the real screen.
+BITMAP *ukazane = nullptr;
+bool ukazane_platne = false;
 Umiestnenie kde = {0, 0, 1024, 768};
 int rezim_teraz = REZIM_CELA_OBRAZOVKA;
 // The kind of full screen Alt+Enter goes back to: the last one in force, or
@@ -121,7 +126,7 @@ void cela_obrazovka()
         }
     }
     release_bitmap(skutocna);
-    prezentuj_cast(0, 0, width, height);
+    prezentuj_vsetko();
 }
 
 void koniec_poznamky()
@@ -143,7 +148,7 @@ void ukaz_poznamku(const std::string &text)
         LOCK_VARIABLE(poznamka_vyprsala);
         install_int(koniec_poznamky, POZNAMKA_MS);
     }
-    prezentuj_cast(0, 0, width, height);
+    prezentuj_vsetko();
 }
 
 void skry_poznamku()
@@ -155,7 +160,7 @@ void skry_poznamku()
     if (!skutocna)
         return;
     if (presunuty()) {
-        prezentuj_cast(0, 0, width, height);
+        prezentuj_vsetko();
         return;
     }
     // At the picture's own size the screen is the picture again.
@@ -211,6 +216,8 @@ bool nastav_zobrazenie(int rezim, int mierka)
         obraz = create_bitmap_ex(16, width, height);
         if (obraz)
             clear_bitmap(obraz);
+        // Without it every presentation shows the whole picture.
+        ukazane = create_bitmap_ex(16, width, height);
     }
     mierka_okna = mierka;
     // The window's and the card's callbacks see no focus lost to the switch itself.
@@ -235,6 +242,7 @@ bool nastav_zobrazenie(int rezim, int mierka)
 
 void vrat_obrazovku()
 {
+    ukazane_platne = false;
     if (!skutocna)
         return;
     // The memory picture keeps what was drawn; the real screen goes with its mode.
@@ -329,14 +337,39 @@ void prenes_obraz(BITMAP *obraz, BITMAP *kam, const Umiestnenie &u, int x, int y
     }
 }
 
+// A whole number of times the picture's size: a part of it is shown by itself.
+static bool cela_mierka()
+{
+    return kde.w % width == 0 && kde.h % height == 0 && kde.w / width == kde.h / height;
+}
+
 void prezentuj_cast(int x, int y, int w, int h)
 {
     if (!skutocna)
         return;
+    std::vector<Pas> pasy;
+    if (ukazane && ukazane_platne && cela_mierka())
+        pasy = zmenene_pasy(obraz, x, y, ukazane, x, y, w, h);
+    else if (!ukazane || !ukazane_platne || !zmenene_pasy(obraz, 0, 0, ukazane, 0, 0, width, height).empty())
+        // Any other size samples the whole picture for any part of it.
+        pasy.push_back({0, 0, width, height});
+    if (pasy.empty())
+        return;
     acquire_bitmap(skutocna);
-    prenes_obraz(obraz, skutocna, kde, x, y, w, h);
+    for (const Pas &p : pasy) {
+        prenes_obraz(obraz, skutocna, kde, p.x, p.y, p.w, p.h);
+        if (ukazane)
+            blit(obraz, ukazane, p.x, p.y, p.x, p.y, p.w, p.h);
+    }
+    ukazane_platne = ukazane != nullptr;
     nakresli_poznamku();
     release_bitmap(skutocna);
+}
+
+void prezentuj_vsetko()
+{
+    ukazane_platne = false;
+    prezentuj_cast(0, 0, width, height);
 }
 
 bool obraz_caka()

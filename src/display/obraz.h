@@ -31,8 +31,11 @@ bool mys_v_obraze(int mx, int my, int &x, int &y);
 
 // Puts the whole picture, or a rectangle of it, on the real screen, then
 // makes the screenshot or the switch the player asked for (obsluz_obraz).
+// Only the rows that changed since they were last shown are written.
 void prezentuj();
 void prezentuj_cast(int x, int y, int w, int h);
+// The whole picture written again, whatever was shown before.
+void prezentuj_vsetko();
 
 // The scaling itself: the part (x, y, w, h) of `obraz` onto `kam` where `u`
 // places the whole, nearest-neighbour; clipped to the picture.

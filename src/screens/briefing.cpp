@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "display/obraz.h"
+#include "display/zmeny.h"
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
@@ -67,6 +68,9 @@ BriefingStav briefing_stav(BITMAP *buffer, BITMAP *portret, ALFONT_FONT *pismo, 
     s.uroven = 0;
     s.smer = 1;
     s.nakreslene = false;
+    s.napisane = 0;
+    s.pero_x = s.pero_y = 0;
+    s.rezim_textu = 0;
     s.r = briefing_rozmery(width, height);
     return s;
 }
@@ -92,13 +96,19 @@ void briefing_tik(BriefingStav &s)
     }
 }
 
-// Opaque text paints the same pixels whatever lies under them, so a pass with
-// the last one's characters and prompt colour would paint nothing new.
-static bool text_nepriehladny()
+// The text layer's mode: opaque (a background colour, 0 or more) or transparent (-1).
+static int rezim_textu()
 {
-    int mod = alfont_text_mode(0);
-    alfont_text_mode(mod);
-    return mod >= 0;
+    int rezim = alfont_text_mode(0);
+    alfont_text_mode(rezim);
+    return rezim;
+}
+
+// The part (x, y, w, h) of the briefing's buffer onto the screen, where it changed.
+static void ukaz_zmeny(BITMAP *buffer, int x, int y, int w, int h)
+{
+    kopiruj_zmeny(buffer, screen, x, y, x, y, w, h);
+    prezentuj_cast(x, y, w, h);
 }
 
 void briefing_kresli(BriefingStav &s)
@@ -107,10 +117,17 @@ void briefing_kresli(BriefingStav &s)
         stretch_sprite(s.buffer, s.portret, s.r.portret_x, s.r.portret_y, s.r.portret_w, s.r.portret_h);
 
     // No clearing: the revealed text is drawn again over itself every pass.
+    int rezim = rezim_textu();
+    int od = 0;
     int x = s.r.text_x;
     int y = s.r.text_y;
+    if (s.nakreslene && rezim >= 0 && rezim == s.rezim_textu) {
+        od = s.napisane;
+        x = s.pero_x;
+        y = s.pero_y;
+    }
     if (s.font) {
-        for (int i = 0; i < s.odhalene; i++) {
+        for (int i = od; i < s.odhalene; i++) {
             char c = s.text[i];
             if (c == '\n') {
                 x = s.r.text_x;
@@ -125,6 +142,10 @@ void briefing_kresli(BriefingStav &s)
             char znak[2] = {c, '\0'};
             x += alfont_text_length(s.font, znak);
         }
+        s.napisane = s.odhalene;
+        s.pero_x = x;
+        s.pero_y = y;
+        s.rezim_textu = rezim;
     }
 
     if (s.prompt_font)
@@ -137,22 +158,17 @@ void briefing_kresli(BriefingStav &s)
         s.nakreslene = true;
         return;
     }
-    // The text column from a line above its first line, and the band under the portrait.
-    int vpravo = s.r.portret_x + s.r.portret_w;
-    int pod = s.r.portret_y + s.r.portret_h;
-    int hore = s.r.text_y - s.r.riadok;
-    blit(s.buffer, screen, vpravo, hore, vpravo, hore, width - vpravo, height - hore);
-    blit(s.buffer, screen, 0, pod, 0, pod, vpravo, height - pod);
-    // Only what changed goes on to a scaled screen: opaque text changes only on
-    // the line being typed, and the prompt pulses; text drawn over itself
-    // without a background changes wherever it stands.
-    int prompt = s.r.prompt_y - 4;
-    if (text_nepriehladny()) {
-        prezentuj_cast(vpravo, y - 2, width - vpravo, s.r.riadok + 6);
-        prezentuj_cast(0, prompt, width, height - prompt);
-    } else {
-        prezentuj_cast(vpravo, hore, width - vpravo, height - hore);
-        prezentuj_cast(0, pod, vpravo, height - pod);
+    // Where a pass draws, with a line's height around it for the glyphs that
+    // reach beyond the pen: the text down to the pen's line, and the prompt.
+    // Of that only what changed is written: the line being typed, the edges
+    // still blending in, the prompt when its grey moves.
+    int okraj = s.r.riadok;
+    int vlavo = s.r.text_x - okraj, hore = s.r.text_y - okraj;
+    ukaz_zmeny(s.buffer, vlavo, hore, width - vlavo, y + 2 * (s.r.riadok + 2) + okraj - hore);
+    if (s.prompt_font) {
+        int sirka = alfont_text_length(s.prompt_font, "Press ENTER to continue");
+        int prompt_x = s.r.prompt_x - sirka / 2 - okraj, prompt_y = s.r.prompt_y - okraj;
+        ukaz_zmeny(s.buffer, prompt_x, prompt_y, sirka + 2 * okraj, height - prompt_y);
     }
 }
 
@@ -198,7 +214,9 @@ void briefing(ALFONT_FONT *pismo, int color, char *text, bool sam_sa_zavrie)
             play_sample(hudba, 128, 128, 1000, 1);
 
         BriefingStav s = briefing_stav(buffer, portret, pismo, prompt_font, color, text);
-        bool opakovanie_rovnake = text_nepriehladny();
+        // Opaque text paints the same pixels whatever lies under them, so a pass
+        // with the last one's characters and prompt colour would paint nothing new.
+        bool opakovanie_rovnake = rezim_textu() >= 0;
         int napisane = -1;  // when the text was fully typed, by the game timer
         auto uplynulo = [&] { return sam_sa_zavrie && napisane >= 0 && ido - napisane >= BRIEFING_DEMA_MS; };
         // An Enter held when the controls card closes closes no briefing until let go.

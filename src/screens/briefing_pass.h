@@ -44,6 +44,11 @@ struct BriefingStav {
     int uroven;       // grey level of the prompt
     int smer;         // +1 brightening, -1 darkening
     bool nakreslene;  // a pass has drawn the portrait and shown the whole buffer
+    // Opaque text: characters already standing in the buffer, the pen after
+    // them, and the text mode they were drawn in.
+    int napisane;
+    int pero_x, pero_y;
+    int rezim_textu;
     BriefingRozmery r;
 };
 
@@ -62,7 +67,10 @@ void briefing_tik(BriefingStav &s);
 // The revealed characters and the prompt drawn over the last pass, and the
 // buffer copied to the screen. The portrait touches no pixel of the text or
 // the prompt, so it is drawn and the whole buffer copied on the first pass
-// only; later passes copy what lies right of and below the portrait.
+// only (or whenever `nakreslene` is cleared). Later passes copy what changed
+// around the text and the prompt. Opaque text paints the same pixels however
+// often it is drawn, so later passes draw only the characters new since the
+// last one; text without a background is drawn whole every pass.
 void briefing_kresli(BriefingStav &s);
 
 #endif

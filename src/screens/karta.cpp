@@ -5,6 +5,7 @@
 #include <allegro.h>
 
 #include "display/obraz.h"
+#include "display/zmeny.h"
 #include "options/subor_nastaveni.h"
 #include "platform/budik.h"
 #include "platform/gamepad.h"
@@ -46,7 +47,7 @@ void karta()
         if (buffer && pod) {
             blit(pod, buffer, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
             nakresli_kartu(buffer, s, pisma, pad);
-            blit(buffer, screen, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
+            kopiruj_zmeny(buffer, screen, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
             prezentuj();
         }
         cakaj_kym([&] {
@@ -68,7 +69,7 @@ void karta()
     ziadost_karty();
 
     if (pod) {
-        blit(pod, screen, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
+        kopiruj_zmeny(pod, screen, 0, 0, 0, 0, sirka_obrazu(), vyska_obrazu());
         prezentuj();
     }
     uvolni_pisma_karty(pisma);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "display/obraz.h"
+#include "display/zmeny.h"
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
@@ -77,7 +78,6 @@ ObchodStav obchod_stav(BITMAP *buffer, ALFONT_FONT *continue_font, ALFONT_FONT *
     s.pod_kurzorom = nullptr;
     s.kurzor_x = s.kurzor_y = 0;
     s.kurzor_nakresleny = false;
-    s.prezentovany = false;
     return s;
 }
 
@@ -165,8 +165,6 @@ void shop_pass(ObchodStav &s)
     const ObchodRozmery &r = s.r;
     show_mouse(NULL);
     // Where the pointer was: the real screen gets that back with the panel.
-    bool bol_kurzor = s.kurzor_nakresleny;
-    int stary_x = s.kurzor_x, stary_y = s.kurzor_y;
     if (s.kurzor_nakresleny && s.pod_kurzorom)
         blit(s.pod_kurzorom, s.buffer, 0, 0, s.kurzor_x, s.kurzor_y, s.pod_kurzorom->w, s.pod_kurzorom->h);
     s.kurzor_nakresleny = false;
@@ -235,22 +233,10 @@ void shop_pass(ObchodStav &s)
     } else {
         show_mouse(s.buffer);
     }
-    blit(s.buffer, screen, 0, 0, 0, 0, width, height);
-    // A scaled screen gets the whole picture once, then what a pass redraws:
-    // the panel and the pointer's old and new places.
-    if (!s.prezentovany) {
-        prezentuj_cast(0, 0, width, height);
-        s.prezentovany = true;
-    } else {
-        prezentuj_cast(r.panel_x1, r.panel_y1, r.panel_x2 - r.panel_x1 + 1, r.panel_y2 - r.panel_y1 + 1);
-        if (bol_kurzor)
-            prezentuj_cast(stary_x, stary_y, s.pod_kurzorom->w, s.pod_kurzorom->h);
-        if (s.kurzor_nakresleny)
-            prezentuj_cast(s.kurzor_x, s.kurzor_y, s.pod_kurzorom->w, s.pod_kurzorom->h);
-    }
-    // A switch drew the whole picture itself; the next pass starts afresh all the same.
-    if (obsluz_obraz())
-        s.prezentovany = false;
+    // Only what a pass changed reaches the screen: the panel, the pointer's old and new places.
+    kopiruj_zmeny(s.buffer, screen, 0, 0, 0, 0, width, height);
+    prezentuj_cast(0, 0, width, height);
+    obsluz_obraz();
 }
 
 // What a pass reads of the world outside it. A pass that reads the same as

@@ -54,7 +54,6 @@ struct ObchodStav {
     BITMAP *pod_kurzorom;  // made on the first such pass; freed by the shop
     int kurzor_x, kurzor_y;
     bool kurzor_nakresleny;
-    bool prezentovany;  // the whole picture has been presented once
 };
 
 // Fresh pass state: not done, CONTINUE label grey. Images start null.

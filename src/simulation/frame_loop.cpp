@@ -1,6 +1,7 @@
 #include "simulation/frame_loop.h"
 
 #include "display/obraz.h"
+#include "display/zmeny.h"
 #include "objects/povel.h"
 #include "platform/casovac.h"
 #include "platform/rozlisenie.h"
@@ -32,8 +33,8 @@ void frame_step(Spravca &svet, Hra &hra, const Povel &povel)
     svet.Krok();
     if (kedy_vykresli == 3) {
         // The screen gets the bar drawn on the previous drawing step.
-        blit(hra.stavovy_riadok, screen, 0, 0, 0, vyska_obrazu() * 9 / 10, sirka_obrazu(),
-             (int)((long double)vyska_obrazu() / 10.0));
+        kopiruj_zmeny(hra.stavovy_riadok, screen, 0, 0, 0, vyska_obrazu() * 9 / 10, sirka_obrazu(),
+                      (int)((long double)vyska_obrazu() / 10.0));
         // The frame is whole: the real screen gets it (nothing to do at the picture's own size).
         prezentuj();
 

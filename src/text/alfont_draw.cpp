@@ -4,6 +4,7 @@
 #include "text/alfont_vnutro.h"
 
 #include <cstdarg>
+#include <cstdint>
 
 // Room for one formatted line; longer output is cut.
 static const int printf_buffer_size = 512;
@@ -33,6 +34,38 @@ int alfont_text_length(ALFONT_FONT *f, const char *str)
     return total;
 }
 
+// What Allegro's translucent putpixel leaves in a 16-bit pixel `under` when it
+// draws `color` at coverage `a` (1..254) with set_trans_blender(0, 0, 0, a).
+static int blend16(int color, int under, int a)
+{
+    // The three channels spread apart in one word, so one multiply blends them all.
+    unsigned long n = (unsigned long)(a + 1) / 8;
+    unsigned long x = (((unsigned long)color & 0xFFFF) | ((unsigned long)color << 16)) & 0x7E0F81F;
+    unsigned long y = (((unsigned long)under & 0xFFFF) | ((unsigned long)under << 16)) & 0x7E0F81F;
+    unsigned long r = ((x - y) * n / 32 + y) & 0x7E0F81F;
+    return (int)((r & 0xFFFF) | (r >> 16));
+}
+
+// Blends one glyph into a 16-bit memory bitmap as the translucent putpixel
+// would, without switching Allegro's drawing mode for every pixel.
+static void blend_glyph16(BITMAP *bmp, const ALFONT_CACHED_GLYPH *g, int left, int top, int color)
+{
+    const unsigned char *coverage = g->aa_bmp;
+    for (int row = 0; row < g->aa_height; row++, coverage += g->aa_width) {
+        int y = top + row;
+        if (bmp->clip && (y < bmp->ct || y >= bmp->cb))
+            continue;
+        uint16_t *line = (uint16_t *)bmp->line[y];
+        for (int col = 0; col < g->aa_width; col++) {
+            int a = coverage[col];
+            int x = left + col;
+            if (a == 0 || (bmp->clip && (x < bmp->cl || x >= bmp->cr)))
+                continue;
+            line[x] = (uint16_t)(a == 255 ? color : blend16(color, line[x], a));
+        }
+    }
+}
+
 // 256 colours blending from the background to the text colour, by coverage.
 static void build_colour_table(int table[256], int color, int backg)
 {
@@ -60,12 +93,22 @@ void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int
     if (y + f->face_h < clip_top || y > clip_bottom || x > clip_right)
         return;
 
-    int table[256];
+    // Text is drawn a character at a time in the same colours: the last table
+    // is kept while the colours and the pixel format (depth, channel order) stay.
+    static int table[256];
+    static int table_color = -1, table_backg = -1, table_format = -1;
     if (backg >= 0) {
         rectfill(bmp, x, y, x + alfont_text_length(f, s) - 1, y + f->face_h - 1, backg);
-        build_colour_table(table, color, backg);
+        int format = makecol(255, 128, 1);
+        if (color != table_color || backg != table_backg || format != table_format) {
+            build_colour_table(table, color, backg);
+            table_color = color;
+            table_backg = backg;
+            table_format = format;
+        }
     }
 
+    bool direct = backg < 0 && is_memory_bitmap(bmp) && bitmap_color_depth(bmp) == 16;
     acquire_bitmap(bmp);
 
     const char *p = s;
@@ -74,7 +117,9 @@ void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int
         ALFONT_CACHED_GLYPH *g = glyph_for(f, character);
         if (g == NULL)
             continue;
-        if (g->aa_available && g->aa_bmp != NULL) {
+        if (g->aa_available && g->aa_bmp != NULL && direct) {
+            blend_glyph16(bmp, g, x + g->aa_left, y + f->face_ascender - g->aa_top, color);
+        } else if (g->aa_available && g->aa_bmp != NULL) {
             int left = x + g->aa_left;
             int top = y + f->face_ascender - g->aa_top;
             const unsigned char *coverage = g->aa_bmp;

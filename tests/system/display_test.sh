@@ -14,8 +14,9 @@
 #            the briefing makes it full screen and back without closing it;
 #            in the mission's pause it makes it full screen at the desktop's
 #            size (the mission drawn doubled, going on after P) and keeps the
-#            choice in the settings file; the replay tool plays the demo to
-#            the same lines.
+#            choice in the settings file; in the shop it makes a window again,
+#            whose torpedo a click buys; in the controls card over the shop,
+#            full screen again; the replay tool plays the demo to the same lines.
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
 MODE=$2
@@ -176,6 +177,38 @@ switch)
     fail "the mission is not drawn doubled after Alt+Enter"
   grep -qx 'mode = fullscreen-desktop' "$XDG_CONFIG_HOME/ponorka/ponorka.cfg" ||
     fail "the switch was not kept in the settings file"
+  # The shop's grey CONTINUE outline at (400, 517), at scale N.
+  shop_shown() {
+    screenshot "$OUT/shop.png" && pixel_is_near "$OUT/shop.png" $((400 * $1)) $((517 * $1)) 128 128 128
+  }
+  # The card's grey left border at (102, 384), black inside it, at scale N.
+  card_shown() {
+    screenshot "$OUT/card.png" && pixel_is_near "$OUT/card.png" $((102 * $1)) $((384 * $1)) 128 128 128 &&
+      pixel_is_near "$OUT/card.png" $((104 * $1 + $1)) $((384 * $1)) 0 0 0
+  }
+  xdotool keydown f
+  wait_for_count "$OUT/game.out" ' Uber 1$' 1 120 || fail "the mission 1 enemy was not sunk"
+  xdotool keydown Return
+  xdotool keyup f
+  wait_until 20 shop_shown 2 || fail "the shop did not appear doubled"
+  xdotool keyup Return
+  # In the shop: a window again, whose torpedo the pointer buys.
+  alt_enter
+  wait_until 10 window_is 1024x768 || fail "Alt+Enter in the shop gave no 1024x768 window"
+  xdotool mousemove 512 384
+  wait_until 10 shop_shown 1 || fail "the shop is not drawn again in the window"
+  mouse_to 350 230 || fail "the pointer did not move"
+  sleep 0.3
+  mouse_click
+  wait_for_count "$OUT/game.out" '^Torpedo kupene$' 1 5 || fail "a click on the torpedo after Alt+Enter bought nothing"
+  # In the controls card over the shop: full screen, the card drawn doubled; the shop comes back under it.
+  key_tap F1
+  wait_until 10 card_shown 1 || fail "F1 opened no card over the shop"
+  alt_enter
+  wait_until 10 card_shown 2 || fail "the card is not drawn doubled after Alt+Enter"
+  key_tap F1
+  wait_until 10 shop_shown 2 || fail "the shop is not drawn doubled when the card closes"
+  card_shown 2 && fail "the card is still shown"
   leave_game
   rc=0
   "$RUN_DIR/ponorka-replay" "$OUT/a.demo" >"$OUT/replay.out" 2>"$OUT/replay.err" || rc=$?

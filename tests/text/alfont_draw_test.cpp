@@ -133,6 +133,54 @@ TEST_F(AlfontDraw, TransparentModeBlendsAndLeavesSolidMode)
     EXPECT_EQ(getpixel(b, 10, 5), blue);
 }
 
+// Transparent text is Allegro's translucent putpixel of each covered pixel,
+// blending again over what the last drawing left, and clipped the same way.
+TEST_F(AlfontDraw, TransparentTextBlendsAsAllegrosTranslucentPutpixel)
+{
+    ALFONT_FONT *f = Load(DEJAVU_SANS, 36);
+    ASSERT_NE(f, nullptr);
+    BITMAP *b = Bitmap(100, 60, 0);
+    BITMAP *ref = Bitmap(100, 60, 0);
+    for (int y = 0; y < 60; y++)
+        for (int x = 0; x < 100; x++) {
+            putpixel(b, x, y, makecol(x * 2, y * 4, 255 - x));
+            putpixel(ref, x, y, makecol(x * 2, y * 4, 255 - x));
+        }
+    set_clip_rect(b, 0, 0, 19, 30);
+    set_clip_rect(ref, 0, 0, 19, 30);
+    const int color = makecol(176, 128, 128);
+    alfont_text_mode(-1);
+    alfont_textprintf_aa(b, f, 4, 5, color, "O");
+    alfont_textprintf_aa(b, f, 4, 5, color, "O");
+
+    const ALFONT_CACHED_GLYPH &g = f->cached_glyphs[FT_Get_Char_Index(f->face, 'O')];
+    for (int pass = 0; pass < 2; pass++)
+        for (int r = 0; r < g.aa_height; r++)
+            for (int c = 0; c < g.aa_width; c++) {
+                int a = g.aa_bmp[r * g.aa_width + c];
+                if (a == 0)
+                    continue;
+                if (a == 255) {
+                    solid_mode();
+                } else {
+                    drawing_mode(DRAW_MODE_TRANS, NULL, 0, 0);
+                    set_trans_blender(0, 0, 0, a);
+                }
+                putpixel(ref, 4 + g.aa_left + c, 5 + f->face_ascender - g.aa_top + r, color);
+            }
+    solid_mode();
+    EXPECT_EQ(Pixels(b), Pixels(ref));
+    // The glyph was drawn inside the clip rectangle and cut at its edges.
+    int drawn = 0, outside = 0;
+    for (int y = 0; y < 60; y++)
+        for (int x = 0; x < 100; x++)
+            if (getpixel(b, x, y) != makecol(x * 2, y * 4, 255 - x))
+                (x <= 19 && y <= 30 ? drawn : outside)++;
+    EXPECT_GT(drawn, 20);
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(g.aa_left + g.aa_width + 4, 20);
+}
+
 TEST_F(AlfontDraw, ClipRectangleBoundsTheCharactersDrawn)
 {
     ALFONT_FONT *f = Load(DEJAVU_SANS, 20);
