@@ -183,12 +183,12 @@ summary_value() { echo "$E2E_SUMMARY" | awk -v k="$1" 'index($0, k) { sub(/.*= *
 # --- CPU per screen and the mission's pace --------------------------------------
 echo "== CPU per screen (bench/system/screens_cpu.sh)"
 FLOOR=$BUILD/bench/ponorka_podlaha
-if ! bash "$ROOT/bench/system/screens_cpu.sh" "$RUN" "$SHIM" 3 "$FLOOR" >"$WORK/cpu.md" 2>"$WORK/cpu.log"; then
+if ! bash "$ROOT/bench/system/screens_cpu.sh" "$RUN" "$SHIM" 5 "$FLOOR" >"$WORK/cpu.md" 2>"$WORK/cpu.log"; then
   printf '## CPU per screen\n\nThe measurement failed: %s\n' "$(tail -n 3 "$WORK/cpu.log" | tr '\n' ' ')" >"$WORK/cpu.md"
 fi
 echo "== CPU per screen in a window at scale 2"
 if ! SCREENS_CPU_SIZE=2048x1536 SCREENS_CPU_ARGS="--windowed --scale 2" SCREENS_CPU_LIMIT=8 bash "$ROOT/bench/system/screens_cpu.sh" \
-  "$RUN" "$SHIM" 3 "$FLOOR" >"$WORK/cpu2.md" 2>"$WORK/cpu2.log"; then
+  "$RUN" "$SHIM" 5 "$FLOOR" >"$WORK/cpu2.md" 2>"$WORK/cpu2.log"; then
   printf '## CPU per screen at scale 2\n\nThe measurement failed: %s\n' "$(tail -n 3 "$WORK/cpu2.log" | tr '\n' ' ')" >"$WORK/cpu2.md"
 fi
 

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "display/obraz.h"
-#include "display/zmeny.h"
 #include "platform/budik.h"
 #include "platform/casovac.h"
 #include "platform/odchod.h"
@@ -104,17 +103,26 @@ static int rezim_textu()
     return rezim;
 }
 
-// The part (x, y, w, h) of the briefing's buffer onto the screen, where it changed.
-static void ukaz_zmeny(BITMAP *buffer, int x, int y, int w, int h)
+// What the text layer changed since it was last asked, from the briefing's
+// buffer onto the screen; nothing when `ukaz` is false.
+static void ukaz_zmenene(BITMAP *buffer, bool ukaz)
 {
-    kopiruj_zmeny(buffer, screen, x, y, x, y, w, h);
-    prezentuj_cast(x, y, w, h);
+    int x, y, w, h;
+    if (alfont_damage(&x, &y, &w, &h) && ukaz) {
+        blit(buffer, screen, x, y, x, y, w, h);
+        prezentuj_cast(x, y, w, h);
+    }
 }
 
 void briefing_kresli(BriefingStav &s)
 {
     if (s.portret && !s.nakreslene)
         stretch_sprite(s.buffer, s.portret, s.r.portret_x, s.r.portret_y, s.r.portret_w, s.r.portret_h);
+
+    // Only what this pass changes goes to the screen, which holds the last pass:
+    // the text layer tells what changed (the line being typed, the edges still
+    // blending in, the prompt when its grey moves).
+    ukaz_zmenene(s.buffer, false);
 
     // No clearing: the revealed text is drawn again over itself every pass.
     int rezim = rezim_textu();
@@ -148,28 +156,17 @@ void briefing_kresli(BriefingStav &s)
         s.rezim_textu = rezim;
     }
 
+    // The text and the prompt are shown each by itself: together they would make one large rectangle.
+    ukaz_zmenene(s.buffer, s.nakreslene);
     if (s.prompt_font)
         alfont_textout_centre_aa(s.buffer, s.prompt_font, "Press ENTER to continue", s.r.prompt_x, s.r.prompt_y,
                                  makecol(s.uroven, s.uroven, s.uroven));
-
-    if (!s.nakreslene) {
-        blit(s.buffer, screen, 0, 0, 0, 0, width, height);
-        prezentuj_cast(0, 0, width, height);
-        s.nakreslene = true;
+    ukaz_zmenene(s.buffer, s.nakreslene);
+    if (s.nakreslene)
         return;
-    }
-    // Where a pass draws, with a line's height around it for the glyphs that
-    // reach beyond the pen: the text down to the pen's line, and the prompt.
-    // Of that only what changed is written: the line being typed, the edges
-    // still blending in, the prompt when its grey moves.
-    int okraj = s.r.riadok;
-    int vlavo = s.r.text_x - okraj, hore = s.r.text_y - okraj;
-    ukaz_zmeny(s.buffer, vlavo, hore, width - vlavo, y + 2 * (s.r.riadok + 2) + okraj - hore);
-    if (s.prompt_font) {
-        int sirka = alfont_text_length(s.prompt_font, "Press ENTER to continue");
-        int prompt_x = s.r.prompt_x - sirka / 2 - okraj, prompt_y = s.r.prompt_y - okraj;
-        ukaz_zmeny(s.buffer, prompt_x, prompt_y, sirka + 2 * okraj, height - prompt_y);
-    }
+    blit(s.buffer, screen, 0, 0, 0, 0, width, height);
+    prezentuj_cast(0, 0, width, height);
+    s.nakreslene = true;
 }
 
 void briefing_pass(BriefingStav &s)

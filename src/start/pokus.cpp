@@ -82,11 +82,13 @@ static int bez_grafiky(bool system_bezi)
     return KOD_BEZ_GRAFIKY;
 }
 
-// The playback's overlay, on the screen over the world view.
+// The playback's overlay, on the screen over the world view. It comes after
+// the frame was presented, so a scaled screen is shown it here.
 static void kresli_polohu(const PolohaDema &p, Hra &hra)
 {
     PrehladDema d{p.misia, p.misii, p.krok, p.zaciatok_misie, p.koniec_misie, p.kroky, p.hranice, p.rychlost, p.pauza};
     nakresli_prehlad(screen, hra.pismo, d);
+    prezentuj_cast(0, 0, sirka_obrazu(), vyska_obrazu());
 }
 
 // The world and everything drawn around it; the world goes last, when the routine returns.

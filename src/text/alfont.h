@@ -30,4 +30,10 @@ void alfont_textout_centre_aa(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x,
 void alfont_textprintf_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, const char *format, ...);
 void alfont_textprintf_centre_aa(BITMAP *bmp, ALFONT_FONT *f, int x, int y, int color, const char *format, ...);
 
+// The rectangle of pixels text output has changed since the last call, in the
+// coordinates of the bitmaps drawn on: for transparent text on a 16-bit memory
+// bitmap the pixels whose value changed, otherwise every pixel drawn over.
+// False when there were none. Each call starts a new rectangle.
+bool alfont_damage(int *x, int *y, int *w, int *h);
+
 #endif

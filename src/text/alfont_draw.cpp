@@ -3,6 +3,7 @@
 
 #include "text/alfont_vnutro.h"
 
+#include <climits>
 #include <cstdarg>
 #include <cstdint>
 
@@ -46,10 +47,46 @@ static int blend16(int color, int under, int a)
     return (int)((r & 0xFFFF) | (r >> 16));
 }
 
+// What text output changed since alfont_damage last reported; empty while x1 > x2.
+static int damage_x1 = INT_MAX, damage_y1 = INT_MAX, damage_x2 = INT_MIN, damage_y2 = INT_MIN;
+
+// Adds the pixels (x1, y1)..(x2, y2) of `bmp` that its clip rectangle lets through.
+static void add_damage(BITMAP *bmp, int x1, int y1, int x2, int y2)
+{
+    int cl = bmp->clip ? bmp->cl : 0, ct = bmp->clip ? bmp->ct : 0;
+    int cr = bmp->clip ? bmp->cr : bmp->w, cb = bmp->clip ? bmp->cb : bmp->h;
+    x1 = MAX(x1, cl);
+    y1 = MAX(y1, ct);
+    x2 = MIN(x2, cr - 1);
+    y2 = MIN(y2, cb - 1);
+    if (x1 > x2 || y1 > y2)
+        return;
+    damage_x1 = MIN(damage_x1, x1);
+    damage_y1 = MIN(damage_y1, y1);
+    damage_x2 = MAX(damage_x2, x2);
+    damage_y2 = MAX(damage_y2, y2);
+}
+
+bool alfont_damage(int *x, int *y, int *w, int *h)
+{
+    bool any = damage_x1 <= damage_x2;
+    if (any) {
+        *x = damage_x1;
+        *y = damage_y1;
+        *w = damage_x2 - damage_x1 + 1;
+        *h = damage_y2 - damage_y1 + 1;
+    }
+    damage_x1 = damage_y1 = INT_MAX;
+    damage_x2 = damage_y2 = INT_MIN;
+    return any;
+}
+
 // Blends one glyph into a 16-bit memory bitmap as the translucent putpixel
-// would, without switching Allegro's drawing mode for every pixel.
+// would, without switching Allegro's drawing mode for every pixel. Text drawn
+// over itself stops changing its pixels: only those that changed are damage.
 static void blend_glyph16(BITMAP *bmp, const ALFONT_CACHED_GLYPH *g, int left, int top, int color)
 {
+    int x1 = INT_MAX, y1 = INT_MAX, x2 = INT_MIN, y2 = INT_MIN;
     const unsigned char *coverage = g->aa_bmp;
     for (int row = 0; row < g->aa_height; row++, coverage += g->aa_width) {
         int y = top + row;
@@ -61,9 +98,18 @@ static void blend_glyph16(BITMAP *bmp, const ALFONT_CACHED_GLYPH *g, int left, i
             int x = left + col;
             if (a == 0 || (bmp->clip && (x < bmp->cl || x >= bmp->cr)))
                 continue;
-            line[x] = (uint16_t)(a == 255 ? color : blend16(color, line[x], a));
+            uint16_t novy = (uint16_t)(a == 255 ? color : blend16(color, line[x], a));
+            if (novy != line[x]) {
+                line[x] = novy;
+                x1 = MIN(x1, x);
+                x2 = MAX(x2, x);
+                y1 = MIN(y1, y);
+                y2 = MAX(y2, y);
+            }
         }
     }
+    if (x1 <= x2)
+        add_damage(bmp, x1, y1, x2, y2);
 }
 
 // 256 colours blending from the background to the text colour, by coverage.
@@ -98,7 +144,9 @@ void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int
     static int table[256];
     static int table_color = -1, table_backg = -1, table_format = -1;
     if (backg >= 0) {
-        rectfill(bmp, x, y, x + alfont_text_length(f, s) - 1, y + f->face_h - 1, backg);
+        int right = x + alfont_text_length(f, s) - 1;
+        rectfill(bmp, x, y, right, y + f->face_h - 1, backg);
+        add_damage(bmp, x, y, right, y + f->face_h - 1);
         int format = makecol(255, 128, 1);
         if (color != table_color || backg != table_backg || format != table_format) {
             build_colour_table(table, color, backg);
@@ -122,6 +170,7 @@ void alfont_textout_aa_ex(BITMAP *bmp, ALFONT_FONT *f, const char *s, int x, int
         } else if (g->aa_available && g->aa_bmp != NULL) {
             int left = x + g->aa_left;
             int top = y + f->face_ascender - g->aa_top;
+            add_damage(bmp, left, top, left + g->aa_width - 1, top + g->aa_height - 1);
             const unsigned char *coverage = g->aa_bmp;
             for (int row = 0; row < g->aa_height; row++) {
                 for (int col = 0; col < g->aa_width; col++) {

@@ -16,7 +16,8 @@
 #            size (the mission drawn doubled, going on after P) and keeps the
 #            choice in the settings file; in the shop it makes a window again,
 #            whose torpedo a click buys; in the controls card over the shop,
-#            full screen again; the replay tool plays the demo to the same lines.
+#            full screen again; the replay tool plays the demo to the same lines,
+#            and the game plays it back in a window at scale 2 with its overlay.
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
 MODE=$2
@@ -219,6 +220,16 @@ switch)
   cmp -s <(transcript "$OUT/game.out") <(transcript "$OUT/replay.out") ||
     fail "the replay printed otherwise: $(diff <(transcript "$OUT/game.out") <(transcript "$OUT/replay.out") | head -5)"
   echo "Alt+Enter: full screen at 2048x1536 mid-mission, kept in the file; the replay: $(summary_value "$OUT/replay.out" P_VYPOCET) steps, as played"
+  # Played back in a window at scale 2, paused: the overlay's grey frame at (51, 650), doubled.
+  start_game --windowed --scale 2 --playdemo "$OUT/a.demo"
+  wait_until 20 window_is 2048x1536 || fail "no 2048x1536 window for the playback"
+  xdotool mousemove 1024 768
+  wait_for_count "$OUT/game.out" '^Objekt 1  ' 1 20 || fail "the playback reached no mission"
+  key_tap p
+  wait_until 10 eval 'screenshot "$OUT/o.png" && pixel_is_near "$OUT/o.png" 102 1300 128 128 128' ||
+    fail "no overlay over the paused playback at scale 2"
+  leave_game
+  echo "playback at scale 2: the paused overlay is shown"
   ;;
 *)
   fail "unknown mode"

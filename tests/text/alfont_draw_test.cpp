@@ -150,6 +150,8 @@ TEST_F(AlfontDraw, TransparentTextBlendsAsAllegrosTranslucentPutpixel)
     set_clip_rect(ref, 0, 0, 19, 30);
     const int color = makecol(176, 128, 128);
     alfont_text_mode(-1);
+    int dx, dy, dw, dh;
+    alfont_damage(&dx, &dy, &dw, &dh);
     alfont_textprintf_aa(b, f, 4, 5, color, "O");
     alfont_textprintf_aa(b, f, 4, 5, color, "O");
 
@@ -179,6 +181,19 @@ TEST_F(AlfontDraw, TransparentTextBlendsAsAllegrosTranslucentPutpixel)
     EXPECT_GT(drawn, 20);
     EXPECT_EQ(outside, 0);
     EXPECT_GT(g.aa_left + g.aa_width + 4, 20);
+
+    // What changed is reported, inside the clip rectangle; drawn over itself
+    // often enough the glyph stops changing, and then nothing is reported.
+    ASSERT_TRUE(alfont_damage(&dx, &dy, &dw, &dh));
+    EXPECT_GE(dx, 4 + g.aa_left);
+    EXPECT_EQ(dx + dw - 1, 19);
+    EXPECT_LE(dy + dh - 1, 30);
+    EXPECT_FALSE(alfont_damage(&dx, &dy, &dw, &dh));
+    for (int i = 0; i < 100; i++)
+        alfont_textprintf_aa(b, f, 4, 5, color, "O");
+    alfont_damage(&dx, &dy, &dw, &dh);
+    alfont_textprintf_aa(b, f, 4, 5, color, "O");
+    EXPECT_FALSE(alfont_damage(&dx, &dy, &dw, &dh));
 }
 
 TEST_F(AlfontDraw, ClipRectangleBoundsTheCharactersDrawn)
