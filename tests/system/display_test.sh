@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The picture on screens of other sizes, under Xvfb.
-# Usage: display_test.sh RUN_DIR scale|desktop|switch [ARTEFACTS]
+# Usage: display_test.sh RUN_DIR scale|desktop|switch [ARTEFACTS [sanitized]]
 #   scale    a 2048x1536 screen: --windowed --scale 2 is a 2048x1536 window; F12
 #            in the settled briefing writes a 1024x768 PNG into the pictures
 #            folder's Ponorka folder, and the window is that picture doubled
@@ -18,14 +18,21 @@
 #            whose torpedo a click buys; in the controls card over the shop,
 #            full screen again; the replay tool plays the demo to the same lines,
 #            and the game plays it back in a window at scale 2 with its overlay.
+# With "sanitized" the binaries are the ASan+UBSan build: a sanitizer's report fails.
 set -euo pipefail
 RUN_DIR=$(cd "$1" && pwd)
 MODE=$2
 ART=${3:-}
+SANITIZED=${4:-}
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/xvfb.sh"
 game_test_frame "$MODE"
 export HOME=$OUT XDG_DATA_HOME=$OUT/data
+if [ "$SANITIZED" = sanitized ]; then
+  export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:verify_asan_link_order=0:fast_unwind_on_malloc=0
+  export LSAN_OPTIONS=suppressions=$HERE/lsan.supp:print_suppressions=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
 cd "$RUN_DIR"
 
 # The last line of the opening briefing has been typed (at scale N).
@@ -43,7 +50,8 @@ leave_game() {
   key_tap Escape
   wait_for_exit "$GAME_PID" 10 || fail "the game did not end"
   GAME_PID=
-  [ "$EXIT_RC" = 0 ] || fail "exit code $EXIT_RC"
+  [ "$EXIT_RC" = 0 ] || fail "exit code $EXIT_RC: $(tail -n 5 "$OUT/game.err")"
+  ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$OUT/game.err" || fail "sanitizer report: $(head -n 20 "$OUT/game.err")"
 }
 window_is() { xwininfo -root -tree | grep -qE "\"ponorka\": \(\"allegro\" \"Allegro\"\) +$1\+0\+0"; }
 # Pixels that differ (beyond the rounding of 16-bit colour) between two images.
