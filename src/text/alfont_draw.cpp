@@ -98,9 +98,9 @@ static void blend_glyph16(BITMAP *bmp, const ALFONT_CACHED_GLYPH *g, int left, i
             int x = left + col;
             if (a == 0 || (bmp->clip && (x < bmp->cl || x >= bmp->cr)))
                 continue;
-            uint16_t novy = (uint16_t)(a == 255 ? color : blend16(color, line[x], a));
-            if (novy != line[x]) {
-                line[x] = novy;
+            uint16_t value = (uint16_t)(a == 255 ? color : blend16(color, line[x], a));
+            if (value != line[x]) {
+                line[x] = value;
                 x1 = MIN(x1, x);
                 x2 = MAX(x2, x);
                 y1 = MIN(y1, y);

@@ -54,6 +54,20 @@ leave_game() {
   ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$OUT/game.err" || fail "sanitizer report: $(head -n 20 "$OUT/game.err")"
 }
 window_is() { xwininfo -root -tree | grep -qE "\"ponorka\": \(\"allegro\" \"Allegro\"\) +$1\+0\+0"; }
+# The shop's grey CONTINUE outline at (400, 517), at scale N.
+shop_shown() {
+  screenshot "$OUT/shop.png" && pixel_is_near "$OUT/shop.png" $((400 * $1)) $((517 * $1)) 128 128 128
+}
+# Mission 1's enemy sunk with the torpedo key held, then Return held through the
+# briefing after it until the command "$@" sees the shop.
+into_the_shop() {
+  xdotool keydown f
+  wait_for_count "$OUT/game.out" ' Uber 1$' 1 120 || fail "the mission 1 enemy was not sunk"
+  xdotool keydown Return
+  xdotool keyup f
+  wait_until 20 "$@" || fail "the shop did not appear ($*)"
+  xdotool keyup Return
+}
 # Pixels that differ (beyond the rounding of 16-bit colour) between two images.
 differing() { compare -metric AE -fuzz 3% "$1" "$2" null: 2>&1 || true; }
 
@@ -84,14 +98,7 @@ scale)
 
   key_tap Return
   wait_for_count "$OUT/game.out" '^Objekt 1  ' 1 10 || fail "mission 1 did not start"
-  xdotool keydown f
-  wait_for_count "$OUT/game.out" ' Uber 1$' 1 120 || fail "the mission 1 enemy was not sunk"
-  xdotool keydown Return
-  xdotool keyup f
-  # The shop's grey CONTINUE outline at (400, 517), doubled.
-  wait_until 20 eval 'screenshot "$OUT/shop.png" && pixel_is_near "$OUT/shop.png" 800 1034 128 128 128' ||
-    fail "the shop did not appear doubled"
-  xdotool keyup Return
+  into_the_shop shop_shown 2
   mouse_to 700 460 || fail "the pointer did not move"
   sleep 0.3
   mouse_click
@@ -121,17 +128,12 @@ desktop)
 
   key_tap Return
   wait_for_count "$OUT/game.out" '^Objekt 1  ' 1 10 || fail "mission 1 did not start"
-  xdotool keydown f
-  wait_for_count "$OUT/game.out" ' Uber 1$' 1 120 || fail "the mission 1 enemy was not sunk"
-  xdotool keydown Return
-  xdotool keyup f
   # The shop's grey CONTINUE outline at (400, 517) in the picture, fitted.
   continue_fitted() {
     screenshot "$OUT/shop.png"
     pixel_is_near "$OUT/shop.png" 802 727 128 128 128 || pixel_is_near "$OUT/shop.png" 802 728 128 128 128
   }
-  wait_until 20 continue_fitted || fail "the shop did not appear fitted"
-  xdotool keyup Return
+  into_the_shop continue_fitted
   # (220, 230) is on the black border; in the picture's own pixels it would be the torpedo.
   mouse_to 220 230 || fail "the pointer did not move"
   sleep 0.3
@@ -186,21 +188,12 @@ switch)
     fail "the mission is not drawn doubled after Alt+Enter"
   grep -qx 'mode = fullscreen-desktop' "$XDG_CONFIG_HOME/ponorka/ponorka.cfg" ||
     fail "the switch was not kept in the settings file"
-  # The shop's grey CONTINUE outline at (400, 517), at scale N.
-  shop_shown() {
-    screenshot "$OUT/shop.png" && pixel_is_near "$OUT/shop.png" $((400 * $1)) $((517 * $1)) 128 128 128
-  }
   # The card's grey left border at (102, 384), black inside it, at scale N.
   card_shown() {
     screenshot "$OUT/card.png" && pixel_is_near "$OUT/card.png" $((102 * $1)) $((384 * $1)) 128 128 128 &&
       pixel_is_near "$OUT/card.png" $((104 * $1 + $1)) $((384 * $1)) 0 0 0
   }
-  xdotool keydown f
-  wait_for_count "$OUT/game.out" ' Uber 1$' 1 120 || fail "the mission 1 enemy was not sunk"
-  xdotool keydown Return
-  xdotool keyup f
-  wait_until 20 shop_shown 2 || fail "the shop did not appear doubled"
-  xdotool keyup Return
+  into_the_shop shop_shown 2
   # In the shop: a window again, whose torpedo the pointer buys.
   alt_enter
   wait_until 10 window_is 1024x768 || fail "Alt+Enter in the shop gave no 1024x768 window"
